@@ -1,0 +1,44 @@
+#include "Forms.h"
+
+#include "Connect.h"
+#include "Delsite.h"
+#include "Dialback.h"
+#include "FRMessage.h"
+#include "PBigPrint.h"
+#include "PDataScope.h"
+#include "PMain.h"
+#include "PPrint.h"
+#include "Pabout.h"
+#include "Password.h"
+
+template<typename W, typename... Args>
+W *Forms::create(Args &&...args)
+{
+    auto *w = new W(std::forward<Args>(args)...);
+    m_windows.append(w);
+    return w;
+}
+
+Forms::Forms(KxLinkApi *api)
+{
+    Form1 = create<TForm1>(api);
+    DlgConnect = create<TDlgConnect>();
+    dlgDelete = create<TdlgDelete>();
+    DlgDialBack = create<TDlgDialBack>();
+    AboutForm = create<TAboutForm>(Form1->ProgramDirectory);
+    PasswordDlg = create<TPasswordDlg>();
+    DataScopeForm = create<TDataScopeForm>();
+    PPrintForm = create<TPPrintForm>();
+    PBigPrintForm = create<TPBigPrintForm>();
+    RMessage = create<TRMessage>();
+
+    Form1->AboutForm = AboutForm;
+    Form1->DataScopeForm = DataScopeForm;
+}
+
+Forms::~Forms()
+{
+    // The main window goes last: it unbinds the library.
+    while (!m_windows.isEmpty())
+        delete m_windows.takeLast();
+}

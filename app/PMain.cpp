@@ -1,0 +1,399 @@
+#include "PMain.h"
+
+#include "DialogSeam.h"
+#include "IniFile.h"
+#include "Language.h"
+#include "Pdlldef.h"
+#include "Shape.h"
+#include "TVConfig.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+const QColor kBrightGreen(0, 255, 0);
+const QColor kGrey(128, 128, 128);
+} // namespace
+
+TForm1::TForm1(KxLinkApi *api, QWidget *parent) : QMainWindow(parent), m_api(api)
+{
+    if (!m_api) {
+        m_ownApi = std::make_unique<KxLinkLibrary>();
+        m_api = m_ownApi.get();
+    }
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(tr("TARVELIN"));
+    resize(1280, 800);
+    setWindowState(windowState() | Qt::WindowMaximized);
+
+    buildMenu();
+    buildPages();
+    buildStatusGroup();
+    buildHiddenPanel();
+    buildTimers();
+
+    // Keyboard preview: see key presses before the focused control does.
+    qApp->installEventFilter(this);
+
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+    m_api->UnloadDll();
+}
+
+QWidget *TForm1::page(const QString &objectName) const
+{
+    for (int i = 0; i < TabbedNotebook1->count(); ++i) {
+        if (TabbedNotebook1->widget(i)->objectName() == objectName)
+            return TabbedNotebook1->widget(i);
+    }
+    return nullptr;
+}
+
+const QStringList &TForm1::sounderAndFireBrigadeControls()
+{
+    static const QStringList names = {
+        // sounders
+        QStringLiteral("Label21"), QStringLiteral("Shape7"), QStringLiteral("ButtonSound"),
+        QStringLiteral("LED12"), QStringLiteral("Label29"), QStringLiteral("ButtonSoundDelay"),
+        QStringLiteral("LED14"), QStringLiteral("Label18"), QStringLiteral("LED15"),
+        QStringLiteral("Label30"), QStringLiteral("ButtonSoundDisable"), QStringLiteral("LED16"),
+        QStringLiteral("Label31"), QStringLiteral("ButtonSoundSilence"), QStringLiteral("LED17"),
+        QStringLiteral("Label32"),
+        // fire brigade
+        QStringLiteral("Label22"), QStringLiteral("Shape8"), QStringLiteral("ButtonFBSignal"),
+        QStringLiteral("LED18"), QStringLiteral("Label33"), QStringLiteral("ButtonFBDelay"),
+        QStringLiteral("LED19"), QStringLiteral("Label54"), QStringLiteral("LED20"),
+        QStringLiteral("Label55"), QStringLiteral("ButtonFBDisable"), QStringLiteral("LED21"),
+        QStringLiteral("Label35"), QStringLiteral("ButtonFBStop"), QStringLiteral("LED22"),
+        QStringLiteral("Label36"),
+    };
+    return names;
+}
+
+// ---------------------------------------------------------------------------
+// Creation, first show, close
+
+void TForm1::FormCreate()
+{
+    // 1. The program directory: the current directory now.
+    ProgramDirectory = QDir::currentPath();
+
+    // 2. Bind the communications library.
+    m_api->LoadDll();
+
+    // 3. Session filters and the acknowledgement group start hidden.
+    GroupBoxSessionFilters->hide();
+    GroupBoxAckEvent->hide();
+
+    // 4.
+    Session.AlarmReportingMode = false;
+    EmulationActive = false;
+    if (ListBoxAddresses->count() > 0)
+        ListBoxAddresses->setCurrentRow(0);
+    Session.PanelVariant = 0;
+
+    // 5. The selectors of the Data Retrieve page appear with the kinds that use them.
+    LabelDRLoop->hide();
+    LabelDRSensor->hide();
+    ComboBoxDRLoop->hide();
+    ComboBoxDRSensor->hide();
+    ComboBoxDRrange->hide();
+    SystemZonesEdit->hide();
+
+    // 6.
+    PreviousPanel = 0;
+    PreviousSub = 0;
+    ClearLcdDisplay();
+    Session.LoggedOn = false;
+    ConnectFirstActivation = true;
+
+    // 7.
+    ZoneTestResultComboBox->hide();
+    LabelZoneTest->hide();
+
+    // 8.
+    TabbedNotebook1->setCurrentWidget(Corvane_m);
+
+    // 9. The print-screen command prints through this dialog.
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
+        auto *printer = new QPrinter(QPrinter::HighResolution);
+        printer->setCopyCount(1);
+        PrintDialog1 = new QPrintDialog(printer, this);
+        PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
+        PrintDialog1->setOption(QAbstractPrintDialog::PrintToFile, true);
+        connect(PrintDialog1, &QObject::destroyed, PrintDialog1, [printer] { delete printer; });
+    }
+
+    // 10. The welcome picture; its captions stay hidden.
+    WelcomeSpacer->hide();
+    WelcomeCaption1->hide();
+    WelcomeCaption2->hide();
+    WelcomeCaption3->hide();
+    loadWelcomeImage();
+
+    // 11. and 12. run also when the picture could not be loaded: the window
+    // must come up complete either way.
+    ComboBoxDataRetrieveInfo->addItem(tr("Zone Test Results"));
+    EditSiteName->setMaxLength(20);
+}
+
+void TForm1::loadWelcomeImage()
+{
+    const QString path = tvconfig::programDirectoryFile(ProgramDirectory, tvconfig::LogoFileName);
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        WelcomeImage->clear();
+        platform::showMessage(this, platform::MessageType::Error,
+                              tr("Cannot load the picture \"%1\": %2")
+                                  .arg(QDir::toNativeSeparators(path), reader.errorString()));
+        return;
+    }
+    WelcomeImage->setScaledContents(false);
+    WelcomeImage->setPixmap(QPixmap::fromImage(image));
+    WelcomeImage->show();
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown)
+        FormShow();
+}
+
+void TForm1::FormShow()
+{
+    if (m_shown)
+        return;
+    m_shown = true;
+
+    // 1. and 2. The user-interface configuration.
+    const platform::IniFile config(tvconfig::FileName);
+    const QByteArray lang = config.readString(tvconfig::Section, tvconfig::KeyLang, tvconfig::DefaultLang);
+    app::useLanguage(lang.left(2));
+    applyPanelModel(config.readString(tvconfig::Section, tvconfig::KeyPanelModel, tvconfig::DefaultPanelModel));
+
+    // 3. From now on the library posts to this window.
+    m_api->CurrentWindow(messageWindowHandle());
+
+    // 4.
+    LoadCommunicationSettings();
+    LoadModemSettings();
+    LoadModemList();
+
+    // 5.
+    Session.RetryFlag = false;
+    Session.LoopFrom = 1;
+    Session.LoopTo = 8;
+    Session.SensorFrom = 1;
+    Session.SensorTo = 128;
+    Session.RangeFrom = 1;
+    Session.RangeTo = 1000;
+
+    // 6. Session views and link fields.
+    ResetLeds();
+    PrepareEventGrid();
+    PrepareHistoryGrid();
+    TabbedNotebook1->setCurrentWidget(Corvane_m);
+    Session.WaitingForAck = false;
+    Session.TargetNode = 0;
+    Session.RequestNode = 0;
+    Session.LinkSiteKey = QByteArrayLiteral("none");
+
+    // 7.
+    LoadAlarmFilters();
+
+    // 8.
+    ComboBoxDRLoop->setCurrentIndex(0);
+    ComboBoxDRSensor->setCurrentIndex(0);
+    ComboBoxDRrange->setCurrentIndex(0);
+    ComboBoxHLnodeid->setCurrentIndex(0);
+    ComboBoxHLEventClass->setCurrentIndex(0);
+    ComboBoxHLEventType->setCurrentIndex(0);
+    SystemZonesEdit->setValue(0);
+
+    // 9.
+    BuildDeviceTypeNames();
+    LabelDRSystemZone->hide();
+
+    // 10.
+    Session.SystemZoneFrom = 1;
+    Session.SystemZoneTo = 65535;
+}
+
+void TForm1::applyPanelModel(const QByteArray &model)
+{
+    // Exact comparison: "korvexf" is another model.
+    if (model != tvconfig::PanelModelWithoutSounders)
+        return;
+    for (const QString &name : sounderAndFireBrigadeControls()) {
+        if (QWidget *w = findChild<QWidget *>(name))
+            w->hide();
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+    QMainWindow::closeEvent(event);
+    emit formClosed();
+}
+
+void TForm1::FormClose()
+{
+    // 1. The language in force goes back to the configuration. A settings
+    // directory that cannot be written is reported, and the close goes on:
+    // the waits must still end and the port must still be closed.
+    try {
+        platform::IniFile config(tvconfig::FileName);
+        config.writeString(tvconfig::Section, tvconfig::KeyLang, app::languageInForce());
+    } catch (const std::exception &e) {
+        platform::showMessage(this, platform::MessageType::Error, QString::fromLocal8Bit(e.what()));
+    }
+
+    // 2.
+    SaveModemSettings();
+    SaveSerialSettings();
+
+    // 3. Any wait still running ends before the port goes.
+    Session.AbortFlag = true;
+
+    // 4.
+    m_api->CloseComPort();
+}
+
+// ---------------------------------------------------------------------------
+// Messages and keys
+
+void TForm1::windowMessage(const platform::WindowMessage &message)
+{
+    if (m_messageHandler)
+        m_messageHandler(message);
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto *w = static_cast<QWidget *>(watched);
+        // A key event travels from the focus widget up to its parents; the
+        // preview sees it once, at its first receiver.
+        QWidget *focus = QApplication::focusWidget();
+        const bool firstReceiver = focus ? w == focus : w == this;
+        if (firstReceiver && w->window() == this && FormKeyPress(static_cast<QKeyEvent *>(event)))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::FormKeyPress(QKeyEvent *event)
+{
+    return m_keyPreview ? m_keyPreview(event) : false;
+}
+
+// ---------------------------------------------------------------------------
+// Menu commands
+
+void TForm1::Filters1Click() {}
+
+void TForm1::Exit1Click()
+{
+    close();
+}
+
+void TForm1::Dial1Click() {}
+void TForm1::Hangup1Click() {}
+void TForm1::Dialback1Click() {}
+void TForm1::Alarmreporting1Click() {}
+void TForm1::CloseCommunication1Click() {}
+
+void TForm1::DataScope1Click()
+{
+    if (DataScopeForm) {
+        DataScopeForm->show();
+        DataScopeForm->raise();
+    }
+}
+
+void TForm1::About1Click()
+{
+    if (AboutForm)
+        platform::execForm(AboutForm);
+}
+
+// ---------------------------------------------------------------------------
+// Page control
+
+void TForm1::TabbedNotebook1Change(int index)
+{
+    if (TabbedNotebook1->widget(index) == Address_m)
+        refillAddressList();
+}
+
+void TForm1::refillAddressList()
+{
+    ListBoxAddresses->clear();
+    try {
+        const platform::IniFile book(QDir(ProgramDirectory).filePath(tvconfig::AddressBookFileName));
+        for (const QByteArray &section : book.readSections()) {
+            // Exact names: these two sections are not sites.
+            if (section == "Index" || section == "Defaults")
+                continue;
+            ListBoxAddresses->addItem(tvconfig::fromCp1252(section));
+        }
+    } catch (...) {
+        // An unreadable address book shows an empty list, without a message.
+    }
+    GroupBoxSiteInfo->hide();
+}
+
+// ---------------------------------------------------------------------------
+// Timers
+
+void TForm1::ProcRunTimerTimer()
+{
+    // The phase carries over between runs of the timer.
+    m_procRunPhase = !m_procRunPhase;
+    if (LED7)
+        LED7->setBrushColor(m_procRunPhase ? kBrightGreen : kGrey);
+}
+
+void TForm1::TimerAckTimer() {}
+void TForm1::AckNTimeOutTimerTimer() {}
+void TForm1::ReplyTimeOutTimerTimer() {}
+
+// ---------------------------------------------------------------------------
+// Steps filled in by the subsystems that own them
+
+void TForm1::ClearLcdDisplay() {}
+void TForm1::LoadCommunicationSettings() {}
+void TForm1::LoadModemSettings() {}
+void TForm1::LoadModemList() {}
+void TForm1::SaveModemSettings() {}
+void TForm1::SaveSerialSettings() {}
+void TForm1::ResetLeds() {}
+void TForm1::PrepareEventGrid() {}
+void TForm1::PrepareHistoryGrid() {}
+void TForm1::LoadAlarmFilters() {}
+void TForm1::BuildDeviceTypeNames() {}

@@ -1,0 +1,280 @@
+#pragma once
+// The main window: owner of the link to the panels (the communications
+// library binding and the link session), the seven work pages, the main
+// menu, the status group and the timers that are not tied to one page.
+//
+// Components are public members named as the system names them, each with
+// the same objectName, so the link dispatch, the decoders and the tests can
+// reach them. Pages are built by one function each (PMainPages.cpp).
+//
+// Life of the window:
+//   construction  creation steps (program directory, LoadDll, initial
+//                 visibility, logo, information list)
+//   first show    FormShow (language, panel model, CurrentWindow, settings,
+//                 retrieval selection, session views, filters, code lists)
+//   close         FormClose (Lang written back, settings saved, AbortFlag,
+//                 CloseComPort)
+//   destruction   UnloadDll
+
+#include "LinkSession.h"
+#include "Posting.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class KxLinkApi;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QMenuBar;
+class QPrintDialog;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTableView;
+class QTableWidget;
+class QTimer;
+class Shape;
+
+class TForm1 : public QMainWindow, public platform::MessageWindow
+{
+    Q_OBJECT
+
+public:
+    // `api` stands in for the communications library (not owned); without
+    // one the window binds the real kxlink library.
+    explicit TForm1(KxLinkApi *api = nullptr, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    KxLinkApi &linkApi() const { return *m_api; }
+    // The handle under which the library posts to this window.
+    platform::WindowHandle messageWindowHandle() const { return platform::MessageWindow::windowHandle(); }
+
+    // The link dispatch plugs in here: every message posted to this window
+    // goes to the handler, in posting order.
+    using MessageHandler = std::function<void(const platform::WindowMessage &)>;
+    void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
+
+    // Keyboard preview: the handler sees every key press meant for a widget
+    // of this window before the widget does; returning true consumes it.
+    using KeyPreviewHandler = std::function<bool(QKeyEvent *)>;
+    void setKeyPreviewHandler(KeyPreviewHandler handler) { m_keyPreview = std::move(handler); }
+
+    // The page with this objectName, or nullptr.
+    QWidget *page(const QString &objectName) const;
+
+    // Shared state
+    LinkSession Session;
+    QString ProgramDirectory;      // the current directory when the window was created
+    bool EmulationActive = false;  // an emulation of a panel front is running
+    quint8 PreviousPanel = 0;      // selection of the last started emulation
+    quint8 PreviousSub = 0;
+    bool ConnectFirstActivation = true; // the connect dialog has not been activated yet
+
+    // Main menu
+    QMenuBar *MainMenu1 = nullptr;
+    QMenu *Session1 = nullptr;
+    QMenu *Connect1 = nullptr;
+    QMenu *Help1 = nullptr;
+    QAction *Filters1 = nullptr;
+    QAction *Exit1 = nullptr;
+    QAction *Dial1 = nullptr;
+    QAction *Hangup1 = nullptr;
+    QAction *Dialback1 = nullptr;
+    QAction *Alarmreporting1 = nullptr;
+    QAction *CloseCommunication1 = nullptr;
+    QAction *DataScope1 = nullptr;
+    QAction *About1 = nullptr;
+
+    // Status group, docked at the bottom
+    QGroupBox *GroupBox5 = nullptr;
+    Shape *ShapeStatusLed = nullptr;
+    Shape *CTSLed = nullptr;
+    Shape *DCDLed = nullptr;
+    Shape *DSRLed = nullptr;
+    Shape *RILed = nullptr;
+    Shape *RXLed = nullptr;
+    Shape *TXLed = nullptr;
+    QLineEdit *EditStatusBar = nullptr;
+    QLineEdit *DiagEdit = nullptr;
+
+    // Pages
+    QTabWidget *TabbedNotebook1 = nullptr;
+    QWidget *Corvane_m = nullptr;
+    QWidget *History_Log_m = nullptr;
+    QWidget *Data_Retrieve_m = nullptr;
+    QWidget *Emulation_m = nullptr;
+    QWidget *Central_Station_m = nullptr;
+    QWidget *Address_m = nullptr;
+    QWidget *Settings_m = nullptr;
+
+    // Session filters, shown in place of the pages
+    QGroupBox *GroupBoxSessionFilters = nullptr;
+    // Hidden panel of code-table lists and the scratch list
+    QWidget *Panel1 = nullptr;
+    QListWidget *TempListBox = nullptr;
+
+    // Welcome page
+    QLabel *WelcomeImage = nullptr;
+    QLabel *WelcomeSpacer = nullptr;
+    QLabel *WelcomeCaption1 = nullptr;
+    QLabel *WelcomeCaption2 = nullptr;
+    QLabel *WelcomeCaption3 = nullptr;
+
+    // History Log page
+    QComboBox *ComboBoxHLnodeid = nullptr;
+    QComboBox *ComboBoxHLEventClass = nullptr;
+    QComboBox *ComboBoxHLEventType = nullptr;
+
+    // Data Retrieve page
+    QTableView *DataRetreiveDBGrid = nullptr;
+    QComboBox *ComboBoxDataRetrieveInfo = nullptr;
+    QLabel *LabelDRLoop = nullptr;
+    QComboBox *ComboBoxDRLoop = nullptr;
+    QLabel *LabelDRSensor = nullptr;
+    QComboBox *ComboBoxDRSensor = nullptr;
+    QLabel *LabelDRRange = nullptr;
+    QComboBox *ComboBoxDRrange = nullptr;
+    QLabel *LabelDRSystemZone = nullptr;
+    QSpinBox *SystemZonesEdit = nullptr;
+    QLabel *LabelZoneTest = nullptr;
+    QComboBox *ZoneTestResultComboBox = nullptr;
+    QPushButton *RetrieveDataButton = nullptr;
+    QPushButton *AbortDataRetreiveButton = nullptr;
+    QPushButton *ButtonDataRetrieveSave = nullptr;
+    QPushButton *PrintButton = nullptr;
+    QLabel *VersionLabel = nullptr;
+    QTableWidget *DataRetreiveStringGrid = nullptr;
+
+    // Emulation page
+    QTableView *EmulationDBGrid = nullptr;
+    QPushButton *ButtonStartEmulation = nullptr;
+    QPushButton *ButtonStopEmulation = nullptr;
+    QPushButton *Buttonprintscreen = nullptr;
+    QPushButton *KeyBoardButton = nullptr;
+    QWidget *EmulationFront = nullptr;   // the LCD, keypad and LED panel go here
+    QGroupBox *GroupBoxGeneralLeds = nullptr;
+    Shape *LED7 = nullptr;               // "PROC. RUN."
+
+    // Central Station page
+    QTableWidget *StringGridEvents = nullptr;
+    QGroupBox *GroupBoxAckEvent = nullptr;
+
+    // Address page
+    QListWidget *ListBoxAddresses = nullptr;
+    QPushButton *ButtonAddressAdd = nullptr;
+    QGroupBox *GroupBoxSiteInfo = nullptr;
+    QLineEdit *EditAddInfo = nullptr;
+    QLineEdit *EditSiteName = nullptr;
+
+    // Settings page
+    QComboBox *ComboBoxComPort = nullptr;
+    QComboBox *ComboBoxBaudRate = nullptr;
+    QComboBox *ComboBoxDataBits = nullptr;
+    QComboBox *ComboBoxStopBits = nullptr;
+    QComboBox *ComboBoxParity = nullptr;
+    QLabel *LabelOwnNodeId = nullptr;
+    QLineEdit *EditOwnNodeId = nullptr;
+
+    // Print dialog of the print-screen command; only when a printer exists.
+    QPrintDialog *PrintDialog1 = nullptr;
+
+    // Timers (intervals scaled through platform::scaledInterval)
+    QTimer *ProcRunTimer = nullptr;      // 1000 ms: PROC. RUN. blinking
+    QTimer *TimerAck = nullptr;          // 1000 ms: beep while an event waits for acknowledgement
+    QTimer *AckNTimeOutTimer = nullptr;  // 6000 ms: acknowledgement time-out
+    QTimer *ReplyTimeOutTimer = nullptr; // 5000 ms: reply time-out
+
+    // The windows the menu shows; set by whoever creates them.
+    QDialog *AboutForm = nullptr;
+    QWidget *DataScopeForm = nullptr;
+
+    // Hidden by the panel model "KorvexF": the sounder and fire-brigade
+    // controls of the emulated front, by objectName.
+    static const QStringList &sounderAndFireBrigadeControls();
+
+signals:
+    // The close steps have run and the window is closing.
+    void formClosed();
+
+public slots:
+    // Menu commands
+    void Filters1Click();
+    void Exit1Click();
+    void Dial1Click();
+    void Hangup1Click();
+    void Dialback1Click();
+    void Alarmreporting1Click();
+    void CloseCommunication1Click();
+    void DataScope1Click();
+    void About1Click();
+
+    // Page control
+    void TabbedNotebook1Change(int index);
+
+    // Timers
+    void ProcRunTimerTimer();
+    void TimerAckTimer();
+    void AckNTimeOutTimerTimer();
+    void ReplyTimeOutTimerTimer();
+
+public:
+    // Steps of the window's life that other subsystems fill in.
+    void ClearLcdDisplay();
+    void LoadCommunicationSettings();
+    void LoadModemSettings();
+    void LoadModemList();
+    void SaveModemSettings();
+    void SaveSerialSettings();
+    void ResetLeds();
+    void PrepareEventGrid();
+    void PrepareHistoryGrid();
+    void LoadAlarmFilters();
+    void BuildDeviceTypeNames();
+
+    // Runs once, at the first show (also callable by tests of a hidden window).
+    void FormShow();
+
+protected:
+    void windowMessage(const platform::WindowMessage &message) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    // The keyboard preview; by default it hands the key to the handler.
+    virtual bool FormKeyPress(QKeyEvent *event);
+
+private:
+    void FormCreate();
+    void FormClose();
+
+    void buildMenu();
+    void buildStatusGroup();
+    void buildPages();
+    void buildWelcomePage();
+    void buildHistoryLogPage();
+    void buildDataRetrievePage();
+    void buildEmulationPage();
+    void buildCentralStationPage();
+    void buildAddressPage();
+    void buildSettingsPage();
+    void buildHiddenPanel();
+    void buildTimers();
+
+    void loadWelcomeImage();
+    void applyPanelModel(const QByteArray &model);
+    void refillAddressList();
+
+    std::unique_ptr<KxLinkApi> m_ownApi;
+    KxLinkApi *m_api = nullptr;
+    MessageHandler m_messageHandler;
+    KeyPreviewHandler m_keyPreview;
+    bool m_shown = false;
+    bool m_procRunPhase = false;
+};

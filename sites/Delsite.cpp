@@ -1,0 +1,7 @@
+#include "Delsite.h"
+
+TdlgDelete::TdlgDelete(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("dlgDelete"));
+    setWindowTitle(tr("Delete Site"));
+}
