@@ -292,8 +292,10 @@ ScenarioResult parseScenario(const QByteArray &json, const QString &where)
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
+        // The parser reports the offset just past the character that it
+        // could not take; point at that character.
         result.error = QStringLiteral("%1:%2: JSON syntax error: %3")
-                           .arg(where, lineColumn(json, parseError.offset), parseError.errorString());
+                           .arg(where, lineColumn(json, std::max(0, parseError.offset - 1)), parseError.errorString());
         return result;
     }
     try {
