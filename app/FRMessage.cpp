@@ -27,6 +27,13 @@ TRMessage::TRMessage(QWidget *parent)
     layout->addWidget(Panel1);
 }
 
+void TRMessage::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Label1->setText(tr("Generating report..."));
+    QWidget::changeEvent(event);
+}
+
 void TRMessage::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);

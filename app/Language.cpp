@@ -1,25 +1,20 @@
 #include "Language.h"
 
-namespace app {
+#include "Localisation.h"
+#include "TVConfig.h"
 
-namespace {
-// Stand-in until the translation loader exists: the code handed over is the
-// code in force.
-QByteArray &current()
-{
-    static QByteArray code = QByteArrayLiteral("ZA");
-    return code;
-}
-} // namespace
+namespace app {
 
 void useLanguage(const QByteArray &code)
 {
-    current() = code;
+    platform::setLanguage(code);
 }
 
 QByteArray languageInForce()
 {
-    return current();
+    // Before any language was chosen the default one is in force.
+    const QByteArray code = platform::languageCode();
+    return code.isNull() ? tvconfig::DefaultLang : code;
 }
 
 } // namespace app

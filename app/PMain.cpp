@@ -1,5 +1,6 @@
 #include "PMain.h"
 
+#include "CodePage1252.h"
 #include "DialogSeam.h"
 #include "IniFile.h"
 #include "Language.h"
@@ -39,7 +40,7 @@ TForm1::TForm1(KxLinkApi *api, QWidget *parent) : QMainWindow(parent), m_api(api
         m_api = m_ownApi.get();
     }
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(tr("TARVELIN"));
+    translate(this, QT_TR_NOOP("TARVELIN"), TextRole::WindowTitle);
     resize(1280, 800);
     setWindowState(windowState() | Qt::WindowMaximized);
 
@@ -154,7 +155,7 @@ void TForm1::FormCreate()
 
     // 11. and 12. run also when the picture could not be loaded: the window
     // must come up complete either way.
-    ComboBoxDataRetrieveInfo->addItem(tr("Zone Test Results"));
+    addTranslatedItem(ComboBoxDataRetrieveInfo, QT_TR_NOOP("Zone Test Results"));
     EditSiteName->setMaxLength(20);
 }
 
@@ -251,6 +252,13 @@ void TForm1::applyPanelModel(const QByteArray &model)
         if (QWidget *w = findChild<QWidget *>(name))
             w->hide();
     }
+}
+
+void TForm1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QMainWindow::changeEvent(event);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
@@ -360,7 +368,7 @@ void TForm1::refillAddressList()
             // Exact names: these two sections are not sites.
             if (section == "Index" || section == "Defaults")
                 continue;
-            ListBoxAddresses->addItem(tvconfig::fromCp1252(section));
+            ListBoxAddresses->addItem(platform::fromCp1252(section));
         }
     } catch (...) {
         // An unreadable address book shows an empty list, without a message.

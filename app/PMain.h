@@ -20,6 +20,7 @@
 #include "Posting.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -246,11 +247,28 @@ protected:
     void windowMessage(const platform::WindowMessage &message) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     // The keyboard preview; by default it hands the key to the handler.
     virtual bool FormKeyPress(QKeyEvent *event);
 
 private:
+    // Operator-visible texts are kept with their source text, so that a
+    // change of language sets them again.
+    enum class TextRole { Text, Title, ToolTip, Tab, Item, WindowTitle };
+    struct TranslatedText
+    {
+        QPointer<QObject> target;
+        const char *source;
+        TextRole role;
+        int index;
+    };
+    void translate(QObject *target, const char *source, TextRole role = TextRole::Text, int index = 0);
+    QLabel *label(const char *source);
+    void addTranslatedItem(QComboBox *box, const char *source);
+    void applyText(const TranslatedText &text);
+    void retranslateUi();
+
     void FormCreate();
     void FormClose();
 
@@ -271,6 +289,7 @@ private:
     void applyPanelModel(const QByteArray &model);
     void refillAddressList();
 
+    QList<TranslatedText> m_texts;
     std::unique_ptr<KxLinkApi> m_ownApi;
     KxLinkApi *m_api = nullptr;
     MessageHandler m_messageHandler;

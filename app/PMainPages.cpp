@@ -7,6 +7,7 @@
 #include "Shape.h"
 #include "Timing.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QFormLayout>
@@ -44,42 +45,125 @@ QWidget *makePage(const char *objectName)
     return named<QWidget>(objectName);
 }
 
-QAction *makeAction(QMenu *menu, const char *objectName, const QString &caption)
+QAction *makeAction(QMenu *menu, const char *objectName)
 {
-    auto *action = menu->addAction(caption);
+    auto *action = menu->addAction(QString());
     action->setObjectName(QLatin1String(objectName));
     return action;
 }
 
 } // namespace
 
+// ---------------------------------------------------------------------------
+// Texts
+
+void TForm1::translate(QObject *target, const char *source, TextRole role, int index)
+{
+    m_texts.append({target, source, role, index});
+    applyText(m_texts.constLast());
+}
+
+QLabel *TForm1::label(const char *source)
+{
+    auto *l = new QLabel;
+    translate(l, source);
+    return l;
+}
+
+void TForm1::addTranslatedItem(QComboBox *box, const char *source)
+{
+    box->addItem(QString());
+    translate(box, source, TextRole::Item, box->count() - 1);
+}
+
+void TForm1::applyText(const TranslatedText &text)
+{
+    QObject *target = text.target.data();
+    if (!target)
+        return;
+    const QString translated = tr(text.source);
+    switch (text.role) {
+    case TextRole::Text:
+        if (auto *l = qobject_cast<QLabel *>(target))
+            l->setText(translated);
+        else if (auto *b = qobject_cast<QAbstractButton *>(target))
+            b->setText(translated);
+        else if (auto *a = qobject_cast<QAction *>(target))
+            a->setText(translated);
+        break;
+    case TextRole::Title:
+        if (auto *g = qobject_cast<QGroupBox *>(target))
+            g->setTitle(translated);
+        else if (auto *m = qobject_cast<QMenu *>(target))
+            m->setTitle(translated);
+        break;
+    case TextRole::ToolTip:
+        if (auto *w = qobject_cast<QWidget *>(target))
+            w->setToolTip(translated);
+        break;
+    case TextRole::Tab:
+        if (auto *t = qobject_cast<QTabWidget *>(target))
+            t->setTabText(text.index, translated);
+        break;
+    case TextRole::Item:
+        if (auto *c = qobject_cast<QComboBox *>(target); c && text.index < c->count())
+            c->setItemText(text.index, translated);
+        break;
+    case TextRole::WindowTitle:
+        if (auto *w = qobject_cast<QWidget *>(target))
+            w->setWindowTitle(translated);
+        break;
+    }
+}
+
+void TForm1::retranslateUi()
+{
+    for (const TranslatedText &text : std::as_const(m_texts))
+        applyText(text);
+}
+
+// ---------------------------------------------------------------------------
+// Menu, frame, timers
+
 void TForm1::buildMenu()
 {
     MainMenu1 = menuBar();
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
 
-    Session1 = MainMenu1->addMenu(tr("&Session"));
+    Session1 = MainMenu1->addMenu(QString());
+    translate(Session1, QT_TR_NOOP("&Session"), TextRole::Title);
     Session1->setObjectName(QStringLiteral("Session1"));
-    Filters1 = makeAction(Session1, "Filters1", tr("&Filters"));
+    Filters1 = makeAction(Session1, "Filters1");
+    translate(Filters1, QT_TR_NOOP("&Filters"));
     Session1->addSeparator();
-    Exit1 = makeAction(Session1, "Exit1", tr("&Exit"));
+    Exit1 = makeAction(Session1, "Exit1");
+    translate(Exit1, QT_TR_NOOP("&Exit"));
 
-    Connect1 = MainMenu1->addMenu(tr("&Connect"));
+    Connect1 = MainMenu1->addMenu(QString());
+    translate(Connect1, QT_TR_NOOP("&Connect"), TextRole::Title);
     Connect1->setObjectName(QStringLiteral("Connect1"));
-    Dial1 = makeAction(Connect1, "Dial1", tr("&Dial"));
-    Hangup1 = makeAction(Connect1, "Hangup1", tr("&Hangup"));
+    Dial1 = makeAction(Connect1, "Dial1");
+    translate(Dial1, QT_TR_NOOP("&Dial"));
+    Hangup1 = makeAction(Connect1, "Hangup1");
+    translate(Hangup1, QT_TR_NOOP("&Hangup"));
     Hangup1->setEnabled(false);
-    Dialback1 = makeAction(Connect1, "Dialback1", tr("D&ialback"));
+    Dialback1 = makeAction(Connect1, "Dialback1");
+    translate(Dialback1, QT_TR_NOOP("D&ialback"));
     Dialback1->setEnabled(false);
-    Alarmreporting1 = makeAction(Connect1, "Alarmreporting1", tr("&Alarm reporting"));
+    Alarmreporting1 = makeAction(Connect1, "Alarmreporting1");
+    translate(Alarmreporting1, QT_TR_NOOP("&Alarm reporting"));
     Alarmreporting1->setCheckable(true);
-    CloseCommunication1 = makeAction(Connect1, "CloseCommunication1", tr("&Close communication"));
+    CloseCommunication1 = makeAction(Connect1, "CloseCommunication1");
+    translate(CloseCommunication1, QT_TR_NOOP("&Close communication"));
     Connect1->addSeparator();
-    DataScope1 = makeAction(Connect1, "DataScope1", tr("Data Scope"));
+    DataScope1 = makeAction(Connect1, "DataScope1");
+    translate(DataScope1, QT_TR_NOOP("Data Scope"));
 
-    Help1 = MainMenu1->addMenu(tr("&Help"));
+    Help1 = MainMenu1->addMenu(QString());
+    translate(Help1, QT_TR_NOOP("&Help"), TextRole::Title);
     Help1->setObjectName(QStringLiteral("Help1"));
-    About1 = makeAction(Help1, "About1", tr("&About"));
+    About1 = makeAction(Help1, "About1");
+    translate(About1, QT_TR_NOOP("&About"));
 
     connect(Filters1, &QAction::triggered, this, &TForm1::Filters1Click);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
@@ -107,18 +191,19 @@ void TForm1::buildPages()
     buildCentralStationPage();
     buildAddressPage();
     buildSettingsPage();
-    TabbedNotebook1->addTab(Corvane_m, tr("Welcome"));
-    TabbedNotebook1->addTab(History_Log_m, tr("History Log"));
-    TabbedNotebook1->addTab(Data_Retrieve_m, tr("Data Retrieve"));
-    TabbedNotebook1->addTab(Emulation_m, tr("Emulation"));
-    TabbedNotebook1->addTab(Central_Station_m, tr("Central Station"));
-    TabbedNotebook1->addTab(Address_m, tr("Address"));
-    TabbedNotebook1->addTab(Settings_m, tr("Settings"));
+    translate(TabbedNotebook1, QT_TR_NOOP("Welcome"), TextRole::Tab, TabbedNotebook1->addTab(Corvane_m, QString()));
+    translate(TabbedNotebook1, QT_TR_NOOP("History Log"), TextRole::Tab, TabbedNotebook1->addTab(History_Log_m, QString()));
+    translate(TabbedNotebook1, QT_TR_NOOP("Data Retrieve"), TextRole::Tab, TabbedNotebook1->addTab(Data_Retrieve_m, QString()));
+    translate(TabbedNotebook1, QT_TR_NOOP("Emulation"), TextRole::Tab, TabbedNotebook1->addTab(Emulation_m, QString()));
+    translate(TabbedNotebook1, QT_TR_NOOP("Central Station"), TextRole::Tab, TabbedNotebook1->addTab(Central_Station_m, QString()));
+    translate(TabbedNotebook1, QT_TR_NOOP("Address"), TextRole::Tab, TabbedNotebook1->addTab(Address_m, QString()));
+    translate(TabbedNotebook1, QT_TR_NOOP("Settings"), TextRole::Tab, TabbedNotebook1->addTab(Settings_m, QString()));
     connect(TabbedNotebook1, &QTabWidget::currentChanged, this, &TForm1::TabbedNotebook1Change);
     layout->addWidget(TabbedNotebook1, 1);
 
     // Shown in place of the pages by Session > Filters.
-    GroupBoxSessionFilters = named<QGroupBox>("GroupBoxSessionFilters", tr("Session Filters"));
+    GroupBoxSessionFilters = named<QGroupBox>("GroupBoxSessionFilters");
+    translate(GroupBoxSessionFilters, QT_TR_NOOP("Session Filters"), TextRole::Title);
     new QGridLayout(GroupBoxSessionFilters);
     layout->addWidget(GroupBoxSessionFilters, 1);
 
@@ -154,10 +239,10 @@ void TForm1::buildStatusGroup()
     };
     for (const Line &line : lines) {
         auto *led = new Shape(QLatin1String(line.name), Shape::Kind::Circle, kGrey);
-        led->setToolTip(tr(line.hint));
+        translate(led, line.hint, TextRole::ToolTip);
         *line.led = led;
-        auto *caption = new QLabel(tr(line.hint));
-        caption->setToolTip(tr(line.hint));
+        auto *caption = label(line.hint);
+        translate(caption, line.hint, TextRole::ToolTip);
         row->addWidget(led);
         row->addWidget(caption);
         row->addSpacing(6);
@@ -199,9 +284,12 @@ void TForm1::buildWelcomePage()
     auto *layout = new QVBoxLayout(Corvane_m);
 
     WelcomeSpacer = named<QLabel>("WelcomeSpacer");
-    WelcomeCaption1 = named<QLabel>("WelcomeCaption1", tr("TARVELIN"));
-    WelcomeCaption2 = named<QLabel>("WelcomeCaption2", tr("Korvex fire-alarm panel maintenance"));
-    WelcomeCaption3 = named<QLabel>("WelcomeCaption3", tr("and remote supervision"));
+    WelcomeCaption1 = named<QLabel>("WelcomeCaption1");
+    translate(WelcomeCaption1, QT_TR_NOOP("TARVELIN"));
+    WelcomeCaption2 = named<QLabel>("WelcomeCaption2");
+    translate(WelcomeCaption2, QT_TR_NOOP("Korvex fire-alarm panel maintenance"));
+    WelcomeCaption3 = named<QLabel>("WelcomeCaption3");
+    translate(WelcomeCaption3, QT_TR_NOOP("and remote supervision"));
     for (QLabel *label : {WelcomeSpacer, WelcomeCaption1, WelcomeCaption2, WelcomeCaption3}) {
         label->setAlignment(Qt::AlignCenter);
         layout->addWidget(label);
@@ -220,16 +308,17 @@ void TForm1::buildHistoryLogPage()
     History_Log_m = makePage("History_Log_m");
     auto *layout = new QVBoxLayout(History_Log_m);
 
-    auto *filters = named<QGroupBox>("GroupBoxHLFilters", tr("Filters"));
+    auto *filters = named<QGroupBox>("GroupBoxHLFilters");
+    translate(filters, QT_TR_NOOP("Filters"), TextRole::Title);
     auto *form = new QHBoxLayout(filters);
     ComboBoxHLnodeid = named<QComboBox>("ComboBoxHLnodeid");
     ComboBoxHLEventClass = named<QComboBox>("ComboBoxHLEventClass");
     ComboBoxHLEventType = named<QComboBox>("ComboBoxHLEventType");
-    form->addWidget(new QLabel(tr("Panel:")));
+    form->addWidget(label(QT_TR_NOOP("Panel:")));
     form->addWidget(ComboBoxHLnodeid, 1);
-    form->addWidget(new QLabel(tr("Event class:")));
+    form->addWidget(label(QT_TR_NOOP("Event class:")));
     form->addWidget(ComboBoxHLEventClass, 1);
-    form->addWidget(new QLabel(tr("Event type:")));
+    form->addWidget(label(QT_TR_NOOP("Event type:")));
     form->addWidget(ComboBoxHLEventType, 2);
     layout->addWidget(filters);
     layout->addStretch(1);
@@ -244,51 +333,62 @@ void TForm1::buildDataRetrievePage()
     auto *left = new QVBoxLayout;
     layout->addLayout(left, 0);
 
-    left->addWidget(new QLabel(tr("Panel :")));
+    left->addWidget(label(QT_TR_NOOP("Panel :")));
     DataRetreiveDBGrid = named<QTableView>("DataRetreiveDBGrid");
     DataRetreiveDBGrid->setMinimumWidth(300);
     DataRetreiveDBGrid->setMaximumHeight(180);
     left->addWidget(DataRetreiveDBGrid);
 
-    left->addWidget(new QLabel(tr("Information :")));
+    left->addWidget(label(QT_TR_NOOP("Information :")));
     ComboBoxDataRetrieveInfo = named<QComboBox>("ComboBoxDataRetrieveInfo");
     // Item indexes are fixed: the decoders tell replies apart by them.
-    ComboBoxDataRetrieveInfo->addItems({
-        tr("Non Volatile Sensor Data"), tr("Non Volatile Zone Data"), tr("Non Volatile Area Data"),
-        tr("Non Volatile Loop Data"), tr("Non Volatile Input Data"), tr("Non Volatile Output Data"),
-        tr("Non Volatile Logic Data"), tr("Volatile Sensor Data"), tr("Volatile Zone Data"),
-        tr("Volatile Area Data"), tr("Volatile Loop Data"), tr("Volatile Input Data"),
-        tr("Volatile Output Data"), tr("Volatile Event Data"), tr("LON Devices"), tr("Pager"),
-    });
+    static const char *const kinds[] = {
+        QT_TR_NOOP("Non Volatile Sensor Data"), QT_TR_NOOP("Non Volatile Zone Data"),
+        QT_TR_NOOP("Non Volatile Area Data"),   QT_TR_NOOP("Non Volatile Loop Data"),
+        QT_TR_NOOP("Non Volatile Input Data"),  QT_TR_NOOP("Non Volatile Output Data"),
+        QT_TR_NOOP("Non Volatile Logic Data"),  QT_TR_NOOP("Volatile Sensor Data"),
+        QT_TR_NOOP("Volatile Zone Data"),       QT_TR_NOOP("Volatile Area Data"),
+        QT_TR_NOOP("Volatile Loop Data"),       QT_TR_NOOP("Volatile Input Data"),
+        QT_TR_NOOP("Volatile Output Data"),     QT_TR_NOOP("Volatile Event Data"),
+        QT_TR_NOOP("LON Devices"),              QT_TR_NOOP("Pager"),
+    };
+    for (const char *kind : kinds)
+        addTranslatedItem(ComboBoxDataRetrieveInfo, kind);
     left->addWidget(ComboBoxDataRetrieveInfo);
 
     auto *selectors = new QGridLayout;
-    LabelDRLoop = named<QLabel>("LabelDRLoop", tr("Loop :"));
+    LabelDRLoop = named<QLabel>("LabelDRLoop");
+    translate(LabelDRLoop, QT_TR_NOOP("Loop :"));
     ComboBoxDRLoop = named<QComboBox>("ComboBoxDRLoop");
-    ComboBoxDRLoop->addItem(tr("All"));
+    addTranslatedItem(ComboBoxDRLoop, QT_TR_NOOP("All"));
     for (int loop = 1; loop <= 8; ++loop)
         ComboBoxDRLoop->addItem(QString::number(loop));
 
-    LabelDRSensor = named<QLabel>("LabelDRSensor", tr("Sensor :"));
+    LabelDRSensor = named<QLabel>("LabelDRSensor");
+    translate(LabelDRSensor, QT_TR_NOOP("Sensor :"));
     ComboBoxDRSensor = named<QComboBox>("ComboBoxDRSensor");
-    ComboBoxDRSensor->addItem(tr("All"));
+    addTranslatedItem(ComboBoxDRSensor, QT_TR_NOOP("All"));
     for (int first = 1; first <= 241; first += 10)
         ComboBoxDRSensor->addItem(QStringLiteral("%1-%2").arg(first).arg(first + 9));
     ComboBoxDRSensor->addItem(QStringLiteral("251-252"));
 
-    LabelDRRange = named<QLabel>("LabelDRRange", tr("Range :"));
+    LabelDRRange = named<QLabel>("LabelDRRange");
+    translate(LabelDRRange, QT_TR_NOOP("Range :"));
     ComboBoxDRrange = named<QComboBox>("ComboBoxDRrange");
-    ComboBoxDRrange->addItem(tr("All"));
+    addTranslatedItem(ComboBoxDRrange, QT_TR_NOOP("All"));
     for (int first = 1; first <= 901; first += 100)
         ComboBoxDRrange->addItem(QStringLiteral("%1-%2").arg(first).arg(first + 99));
 
-    LabelDRSystemZone = named<QLabel>("LabelDRSystemZone", tr("System Zone :"));
+    LabelDRSystemZone = named<QLabel>("LabelDRSystemZone");
+    translate(LabelDRSystemZone, QT_TR_NOOP("System Zone :"));
     SystemZonesEdit = named<QSpinBox>("SystemZonesEdit");
     SystemZonesEdit->setRange(0, 65535);
 
-    LabelZoneTest = named<QLabel>("LabelZoneTest", tr("Zone Test :"));
+    LabelZoneTest = named<QLabel>("LabelZoneTest");
+    translate(LabelZoneTest, QT_TR_NOOP("Zone Test :"));
     ZoneTestResultComboBox = named<QComboBox>("ZoneTestResultComboBox");
-    ZoneTestResultComboBox->addItems({tr("All"), tr("Tested"), tr("Exceptions Only")});
+    for (const char *choice : {QT_TR_NOOP("All"), QT_TR_NOOP("Tested"), QT_TR_NOOP("Exceptions Only")})
+        addTranslatedItem(ZoneTestResultComboBox, choice);
 
     selectors->addWidget(LabelDRLoop, 0, 0);
     selectors->addWidget(ComboBoxDRLoop, 0, 1);
@@ -303,10 +403,14 @@ void TForm1::buildDataRetrievePage()
     selectors->setColumnStretch(1, 1);
     left->addLayout(selectors);
 
-    RetrieveDataButton = named<QPushButton>("RetrieveDataButton", tr("&Retrieve Data"));
-    AbortDataRetreiveButton = named<QPushButton>("AbortDataRetreiveButton", tr("&Abort Data Retreive"));
-    ButtonDataRetrieveSave = named<QPushButton>("ButtonDataRetrieveSave", tr("Save to &file"));
-    PrintButton = named<QPushButton>("PrintButton", tr("Print Report"));
+    RetrieveDataButton = named<QPushButton>("RetrieveDataButton");
+    translate(RetrieveDataButton, QT_TR_NOOP("&Retrieve Data"));
+    AbortDataRetreiveButton = named<QPushButton>("AbortDataRetreiveButton");
+    translate(AbortDataRetreiveButton, QT_TR_NOOP("&Abort Data Retreive"));
+    ButtonDataRetrieveSave = named<QPushButton>("ButtonDataRetrieveSave");
+    translate(ButtonDataRetrieveSave, QT_TR_NOOP("Save to &file"));
+    PrintButton = named<QPushButton>("PrintButton");
+    translate(PrintButton, QT_TR_NOOP("Print Report"));
     // Retrieve and Abort talk to a panel: enabled only while a link is open.
     RetrieveDataButton->setEnabled(false);
     AbortDataRetreiveButton->setEnabled(false);
@@ -329,16 +433,20 @@ void TForm1::buildEmulationPage()
     auto *layout = new QVBoxLayout(Emulation_m);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(tr("Panel :")));
+    top->addWidget(label(QT_TR_NOOP("Panel :")));
     EmulationDBGrid = named<QTableView>("EmulationDBGrid");
     EmulationDBGrid->setFixedHeight(56);
     EmulationDBGrid->setMinimumWidth(360);
     top->addWidget(EmulationDBGrid, 1);
 
-    ButtonStartEmulation = named<QPushButton>("ButtonStartEmulation", tr("St&art "));
-    ButtonStopEmulation = named<QPushButton>("ButtonStopEmulation", tr("S&top "));
-    Buttonprintscreen = named<QPushButton>("Buttonprintscreen", tr("&Print Screen"));
-    KeyBoardButton = named<QPushButton>("KeyBoardButton", tr("&Keyboard"));
+    ButtonStartEmulation = named<QPushButton>("ButtonStartEmulation");
+    translate(ButtonStartEmulation, QT_TR_NOOP("St&art "));
+    ButtonStopEmulation = named<QPushButton>("ButtonStopEmulation");
+    translate(ButtonStopEmulation, QT_TR_NOOP("S&top "));
+    Buttonprintscreen = named<QPushButton>("Buttonprintscreen");
+    translate(Buttonprintscreen, QT_TR_NOOP("&Print Screen"));
+    KeyBoardButton = named<QPushButton>("KeyBoardButton");
+    translate(KeyBoardButton, QT_TR_NOOP("&Keyboard"));
     for (QPushButton *b : {ButtonStartEmulation, ButtonStopEmulation, Buttonprintscreen, KeyBoardButton}) {
         b->setEnabled(false); // enabled while a link is open
         top->addWidget(b);
@@ -350,12 +458,13 @@ void TForm1::buildEmulationPage()
     auto *front = new QVBoxLayout(EmulationFront);
     front->setContentsMargins(0, 0, 0, 0);
     auto *leds = new QHBoxLayout;
-    GroupBoxGeneralLeds = named<QGroupBox>("GroupBoxGeneralLeds", tr("GENERAL"));
+    GroupBoxGeneralLeds = named<QGroupBox>("GroupBoxGeneralLeds");
+    translate(GroupBoxGeneralLeds, QT_TR_NOOP("GENERAL"), TextRole::Title);
     auto *general = new QGridLayout(GroupBoxGeneralLeds);
     LED7 = new Shape(QStringLiteral("LED7"), Shape::Kind::Circle, Qt::white);
     LED7->setFixedSize(10, 10);
     general->addWidget(LED7, 0, 0);
-    general->addWidget(new QLabel(tr("PROC. RUN.")), 0, 1);
+    general->addWidget(label(QT_TR_NOOP("PROC. RUN.")), 0, 1);
     general->setColumnStretch(2, 1);
     leds->addWidget(GroupBoxGeneralLeds);
     leds->addStretch(1);
@@ -372,7 +481,8 @@ void TForm1::buildCentralStationPage()
     StringGridEvents = named<QTableWidget>("StringGridEvents");
     layout->addWidget(StringGridEvents, 1);
 
-    GroupBoxAckEvent = named<QGroupBox>("GroupBoxAckEvent", tr("Acknowledge Event"));
+    GroupBoxAckEvent = named<QGroupBox>("GroupBoxAckEvent");
+    translate(GroupBoxAckEvent, QT_TR_NOOP("Acknowledge Event"), TextRole::Title);
     new QHBoxLayout(GroupBoxAckEvent);
     layout->addWidget(GroupBoxAckEvent);
 }
@@ -387,17 +497,19 @@ void TForm1::buildAddressPage()
     ListBoxAddresses->setSortingEnabled(true);
     ListBoxAddresses->setMaximumWidth(280);
     left->addWidget(ListBoxAddresses, 1);
-    ButtonAddressAdd = named<QPushButton>("ButtonAddressAdd", tr("&Add"));
+    ButtonAddressAdd = named<QPushButton>("ButtonAddressAdd");
+    translate(ButtonAddressAdd, QT_TR_NOOP("&Add"));
     left->addWidget(ButtonAddressAdd);
     layout->addLayout(left);
 
-    GroupBoxSiteInfo = named<QGroupBox>("GroupBoxSiteInfo", tr("SITE INFORMATION"));
+    GroupBoxSiteInfo = named<QGroupBox>("GroupBoxSiteInfo");
+    translate(GroupBoxSiteInfo, QT_TR_NOOP("SITE INFORMATION"), TextRole::Title);
     auto *form = new QFormLayout(GroupBoxSiteInfo);
     EditAddInfo = named<QLineEdit>("EditAddInfo");
     EditAddInfo->setMaxLength(31);
     EditSiteName = named<QLineEdit>("EditSiteName");
-    form->addRow(tr("Site Modem ID:"), EditAddInfo);
-    form->addRow(tr("Site Directory:"), EditSiteName);
+    form->addRow(label(QT_TR_NOOP("Site Modem ID:")), EditAddInfo);
+    form->addRow(label(QT_TR_NOOP("Site Directory:")), EditSiteName);
 
     auto *right = new QVBoxLayout;
     right->addWidget(GroupBoxSiteInfo);
@@ -410,7 +522,8 @@ void TForm1::buildSettingsPage()
     Settings_m = makePage("Settings_m");
     auto *layout = new QHBoxLayout(Settings_m);
 
-    auto *serial = named<QGroupBox>("GroupBoxSerialSettings", tr("Serial Port Settings"));
+    auto *serial = named<QGroupBox>("GroupBoxSerialSettings");
+    translate(serial, QT_TR_NOOP("Serial Port Settings"), TextRole::Title);
     auto *form = new QFormLayout(serial);
 
     ComboBoxComPort = named<QComboBox>("ComboBoxComPort");
@@ -439,14 +552,15 @@ void TForm1::buildSettingsPage()
     for (QComboBox *box : {ComboBoxDataBits, ComboBoxStopBits, ComboBoxParity})
         box->setEnabled(false);
 
-    LabelOwnNodeId = named<QLabel>("LabelOwnNodeId", tr("Own Node ID:"));
+    LabelOwnNodeId = named<QLabel>("LabelOwnNodeId");
+    translate(LabelOwnNodeId, QT_TR_NOOP("Own Node ID:"));
     EditOwnNodeId = named<QLineEdit>("EditOwnNodeId", QStringLiteral("7"));
 
-    form->addRow(tr("Com Port:"), ComboBoxComPort);
-    form->addRow(tr("Baud Rate:"), ComboBoxBaudRate);
-    form->addRow(tr("Data Bits:"), ComboBoxDataBits);
-    form->addRow(tr("Stop Bits:"), ComboBoxStopBits);
-    form->addRow(tr("Parity:"), ComboBoxParity);
+    form->addRow(label(QT_TR_NOOP("Com Port:")), ComboBoxComPort);
+    form->addRow(label(QT_TR_NOOP("Baud Rate:")), ComboBoxBaudRate);
+    form->addRow(label(QT_TR_NOOP("Data Bits:")), ComboBoxDataBits);
+    form->addRow(label(QT_TR_NOOP("Stop Bits:")), ComboBoxStopBits);
+    form->addRow(label(QT_TR_NOOP("Parity:")), ComboBoxParity);
     form->addRow(LabelOwnNodeId, EditOwnNodeId);
     // The own node id is kept, not shown.
     LabelOwnNodeId->hide();

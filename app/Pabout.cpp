@@ -12,7 +12,6 @@
 TAboutForm::TAboutForm(const QString &programDirectory, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(tr("About"));
 
     auto *layout = new QVBoxLayout(this);
 
@@ -21,7 +20,6 @@ TAboutForm::TAboutForm(const QString &programDirectory, QWidget *parent) : QDial
     Memo1->setTextFormat(Qt::PlainText);
     Memo1->setAlignment(Qt::AlignCenter);
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Memo1->setText(aboutText());
     layout->addWidget(Memo1);
 
     Image1 = new QLabel(this);
@@ -38,6 +36,21 @@ TAboutForm::TAboutForm(const QString &programDirectory, QWidget *parent) : QDial
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
+
+    retranslateUi();
+}
+
+void TAboutForm::retranslateUi()
+{
+    setWindowTitle(tr("About"));
+    Memo1->setText(aboutText());
+}
+
+void TAboutForm::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
 }
 
 QString TAboutForm::aboutText()

@@ -35,7 +35,4 @@ namespace tvconfig {
 // mean the file Logo.BMP in that directory.
 QString programDirectoryFile(const QString &programDirectory, const QString &name);
 
-// 8-bit text of the files (code page 1252) to the widgets' text.
-QString fromCp1252(const QByteArray &text);
-
 } // namespace tvconfig

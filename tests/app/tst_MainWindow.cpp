@@ -12,6 +12,7 @@
 #include "Timing.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -480,6 +482,46 @@ private slots:
             QCOMPARE(led.shape->kind(), Shape::Kind::Circle);
         }
         QCOMPARE(form->ShapeStatusLed->brushColor(), QColor(128, 128, 128));
+    }
+
+    // --- A change of language reaches the texts already shown
+
+    void textsFollowTheLanguage()
+    {
+        // Translates the main window's texts by putting them in brackets.
+        class Brackets : public QTranslator
+        {
+        public:
+            bool isEmpty() const override { return false; }
+            QString translate(const char *context, const char *source, const char *, int) const override
+            {
+                return qstrcmp(context, "TForm1") == 0 ? QLatin1Char('[') + QLatin1String(source) + QLatin1Char(']')
+                                                       : QString();
+            }
+        };
+
+        auto form = makeForm();
+        form->show();
+        auto texts = [&] {
+            return QStringList{form->windowTitle(), form->TabbedNotebook1->tabText(5), form->Alarmreporting1->text(),
+                               form->Connect1->title(), form->RILed->toolTip(),
+                               form->ComboBoxDataRetrieveInfo->itemText(16), form->ZoneTestResultComboBox->itemText(2),
+                               form->GroupBoxSiteInfo->title(), form->AbortDataRetreiveButton->text()};
+        };
+        const QStringList english{"TARVELIN", "Address", "&Alarm reporting", "&Connect", "RING",
+                                  "Zone Test Results", "Exceptions Only", "SITE INFORMATION",
+                                  "&Abort Data Retreive"};
+        QCOMPARE(texts(), english);
+
+        Brackets brackets;
+        QVERIFY(QCoreApplication::installTranslator(&brackets));
+        QStringList bracketed;
+        for (const QString &t : english)
+            bracketed << QLatin1Char('[') + t + QLatin1Char(']');
+        QTRY_COMPARE(texts(), bracketed);
+
+        QVERIFY(QCoreApplication::removeTranslator(&brackets));
+        QTRY_COMPARE(texts(), english);
     }
 
     // --- Hooks for the link dispatch and the emulated keyboard
