@@ -49,6 +49,7 @@ void ModemEmulator::start()
 
 void ModemEmulator::answerLine(const QByteArray &text)
 {
+    emit log(QStringLiteral("modem -> %1").arg(QString::fromLatin1(text)));
     emit toStation(text + "\r\n");
 }
 
