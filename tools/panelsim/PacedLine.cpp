@@ -36,7 +36,11 @@ void PacedLine::write(const QByteArray &bytes)
         emit toTransport(bytes);
         return;
     }
-    schedule(m_out, m_outBusyUntil, bytes);
+    // What the simulator writes while it handles received bytes is its
+    // reaction to them: on the line it may start at the moment those bytes
+    // were complete, not only when this process got round to them.
+    const qint64 from = m_handlingSince >= 0 ? m_handlingSince : monotonicNs();
+    schedule(m_out, m_outBusyUntil, bytes, from);
 }
 
 void PacedLine::fromTransport(const QByteArray &bytes)
@@ -47,13 +51,13 @@ void PacedLine::fromTransport(const QByteArray &bytes)
         emit toSimulator(bytes);
         return;
     }
-    schedule(m_in, m_inBusyUntil, bytes);
+    schedule(m_in, m_inBusyUntil, bytes, monotonicNs());
 }
 
-void PacedLine::schedule(QQueue<Chunk> &queue, qint64 &busyUntil, const QByteArray &bytes)
+void PacedLine::schedule(QQueue<Chunk> &queue, qint64 &busyUntil, const QByteArray &bytes, qint64 from)
 {
     // The chunk starts when the line is free and ends one line time later.
-    const qint64 start = std::max(monotonicNs(), busyUntil);
+    const qint64 start = std::max(from, busyUntil);
     busyUntil = start + lineTimeNs(bytes.size());
     queue.enqueue(Chunk{busyUntil, bytes});
     rearm();
@@ -84,8 +88,12 @@ void PacedLine::release()
             break;
         if (outDue && (!inDue || m_out.head().dueNs <= m_in.head().dueNs))
             emit toTransport(m_out.dequeue().bytes);
-        else
-            emit toSimulator(m_in.dequeue().bytes);
+        else {
+            const Chunk chunk = m_in.dequeue();
+            m_handlingSince = chunk.dueNs;
+            emit toSimulator(chunk.bytes);
+            m_handlingSince = -1;
+        }
     }
     rearm();
 }

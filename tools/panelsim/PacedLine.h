@@ -41,7 +41,7 @@ private:
         qint64 dueNs = 0;
         QByteArray bytes;
     };
-    void schedule(QQueue<Chunk> &queue, qint64 &busyUntil, const QByteArray &bytes);
+    void schedule(QQueue<Chunk> &queue, qint64 &busyUntil, const QByteArray &bytes, qint64 from);
     void release();
     void rearm();
 
@@ -51,6 +51,7 @@ private:
     QQueue<Chunk> m_in;
     qint64 m_outBusyUntil = 0;
     qint64 m_inBusyUntil = 0;
+    qint64 m_handlingSince = -1; // due time of the received chunk being handed on
 };
 
 } // namespace panelsim
