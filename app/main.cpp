@@ -9,6 +9,7 @@
 // its own parser and runs through the same forms as the window.
 
 #include "Forms.h"
+#include "DialogSeam.h"
 #include "PMain.h"
 
 #include <QApplication>
@@ -58,12 +59,21 @@ int runWindow(int &argc, char **argv, int exitAfterMs)
     // The main window decides when the program ends, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Without a display nobody can answer a message box: report them on
+    // standard error instead of waiting forever.
+    platform::ConsoleAnswerer consoleAnswerer;
+    const QString platformName = QGuiApplication::platformName();
+    if (platformName == QLatin1String("offscreen") || platformName == QLatin1String("minimal"))
+        platform::setDialogAnswerer(&consoleAnswerer);
+
     Forms forms;
     QObject::connect(forms.Form1, &TForm1::formClosed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     forms.Form1->showMaximized();
     if (exitAfterMs >= 0)
         QTimer::singleShot(exitAfterMs, forms.Form1, &QWidget::close);
-    return app.exec();
+    const int rc = app.exec();
+    platform::setDialogAnswerer(nullptr);
+    return rc;
 }
 
 } // namespace

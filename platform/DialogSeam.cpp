@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace platform {
 
 namespace {
@@ -112,6 +114,32 @@ std::optional<QString> QtDialogAnswerer::file(QWidget *parent, const FileRequest
 int QtDialogAnswerer::execForm(QDialog *form)
 {
     return form->exec();
+}
+
+int ConsoleAnswerer::message(QWidget *, const MessageRequest &request)
+{
+    const char *kind = "message";
+    switch (request.type) {
+    case MessageType::Plain: kind = "message"; break;
+    case MessageType::Information: kind = "information"; break;
+    case MessageType::Warning: kind = "warning"; break;
+    case MessageType::Error: kind = "error"; break;
+    case MessageType::Confirmation: kind = "confirmation"; break;
+    }
+    std::fprintf(stderr, "%s: %s: %s\n", qPrintable(QCoreApplication::applicationName()), kind,
+                 qPrintable(request.text));
+    return firstButton(request.buttons);
+}
+
+std::optional<QString> ConsoleAnswerer::file(QWidget *, const FileRequest &)
+{
+    return std::nullopt;
+}
+
+int ConsoleAnswerer::execForm(QDialog *form)
+{
+    form->setResult(QDialog::Rejected);
+    return QDialog::Rejected;
 }
 
 ScriptedAnswerer::ScriptedAnswerer()

@@ -78,6 +78,17 @@ public:
     int execForm(QDialog *form) override;
 };
 
+// For headless runs (no display to show a box on): every message goes to
+// standard error and gets its first button in the order Ok, Yes, Cancel, No;
+// file dialogs are cancelled and forms rejected. Nothing waits for a person.
+class ConsoleAnswerer : public DialogAnswerer
+{
+public:
+    int message(QWidget *parent, const MessageRequest &request) override;
+    std::optional<QString> file(QWidget *parent, const FileRequest &request) override;
+    int execForm(QDialog *form) override;
+};
+
 // Answers from queues and records every request. With an empty queue a
 // message box gets its first button in the order Ok, Yes, Cancel, No; a file
 // dialog is cancelled; a form is rejected unless a handler was set for its
