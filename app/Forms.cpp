@@ -34,6 +34,10 @@ Forms::Forms(KxLinkApi *api)
 
     Form1->AboutForm = AboutForm;
     Form1->DataScopeForm = DataScopeForm;
+    Form1->DlgConnect = DlgConnect;
+    Form1->DlgDialBack = DlgDialBack;
+    Form1->PasswordDlg = PasswordDlg;
+    Form1->RMessage = RMessage;
 }
 
 Forms::~Forms()

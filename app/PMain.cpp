@@ -4,7 +4,11 @@
 #include "DialogSeam.h"
 #include "IniFile.h"
 #include "Language.h"
+#include "LinkDecoders.h"
+#include "LinkDispatch.h"
+#include "MainLinkView.h"
 #include "Pdlldef.h"
+#include "SessionControl.h"
 #include "Shape.h"
 #include "TVConfig.h"
 
@@ -50,6 +54,16 @@ TForm1::TForm1(KxLinkApi *api, QWidget *parent) : QMainWindow(parent), m_api(api
     buildHiddenPanel();
     buildTimers();
 
+    // The link logic works on Session through the window's components;
+    // every message the library posts goes to its dispatch.
+    m_noDecoders = std::make_unique<LinkDecoders>();
+    m_linkView = std::make_unique<MainLinkView>(*this);
+    m_linkDispatch = std::make_unique<LinkDispatch>(Session, *m_linkView, *m_api, *m_noDecoders);
+    m_linkRequests = std::make_unique<LinkRequests>(Session, *m_linkView, *m_api, ZoneMark);
+    m_sessionControl = std::make_unique<SessionControl>(Session, *m_linkView, *m_api, *m_linkRequests);
+    setMessageHandler([this](const platform::WindowMessage &message) { m_linkDispatch->handleMessage(message); });
+    connect(AbortDataRetreiveButton, &QPushButton::clicked, this, &TForm1::AbortDataRetreiveButtonClick);
+
     // Keyboard preview: see key presses before the focused control does.
     qApp->installEventFilter(this);
 
@@ -59,7 +73,21 @@ TForm1::TForm1(KxLinkApi *api, QWidget *parent) : QMainWindow(parent), m_api(api
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    for (QTimer *timer : {ProcRunTimer, TimerAck, AckNTimeOutTimer, ReplyTimeOutTimer})
+        timer->stop();
+    // Unloading closes the port.
     m_api->UnloadDll();
+    m_sessionControl->CommunicationClosed();
+}
+
+void TForm1::setLinkDecoders(LinkDecoders *decoders)
+{
+    m_linkDispatch->setDecoders(decoders ? *decoders : *m_noDecoders);
+}
+
+LinkDecoders &TForm1::linkDecoders() const
+{
+    return m_linkDispatch->decoders();
 }
 
 QWidget *TForm1::page(const QString &objectName) const
@@ -288,8 +316,9 @@ void TForm1::FormClose()
     // 3. Any wait still running ends before the port goes.
     Session.AbortFlag = true;
 
-    // 4.
+    // 4. A wait for the carrier to drop cannot outlive the port.
     m_api->CloseComPort();
+    m_sessionControl->CommunicationClosed();
 }
 
 // ---------------------------------------------------------------------------
@@ -330,11 +359,34 @@ void TForm1::Exit1Click()
     close();
 }
 
-void TForm1::Dial1Click() {}
-void TForm1::Hangup1Click() {}
-void TForm1::Dialback1Click() {}
-void TForm1::Alarmreporting1Click() {}
-void TForm1::CloseCommunication1Click() {}
+void TForm1::Dial1Click()
+{
+    m_sessionControl->Dial1Click();
+}
+
+void TForm1::Hangup1Click()
+{
+    m_sessionControl->Hangup1Click();
+}
+
+void TForm1::Dialback1Click()
+{
+    m_sessionControl->Dialback1Click();
+}
+
+void TForm1::Alarmreporting1Click()
+{
+    // Triggering the checkable action has already toggled its mark; the
+    // session control decides from the mark as it was before the click.
+    if (sender() == Alarmreporting1)
+        Alarmreporting1->setChecked(!Alarmreporting1->isChecked());
+    m_sessionControl->Alarmreporting1Click();
+}
+
+void TForm1::CloseCommunication1Click()
+{
+    m_sessionControl->CloseCommunication1Click();
+}
 
 void TForm1::DataScope1Click()
 {
@@ -387,9 +439,28 @@ void TForm1::ProcRunTimerTimer()
         LED7->setBrushColor(m_procRunPhase ? kBrightGreen : kGrey);
 }
 
-void TForm1::TimerAckTimer() {}
-void TForm1::AckNTimeOutTimerTimer() {}
-void TForm1::ReplyTimeOutTimerTimer() {}
+void TForm1::TimerAckTimer()
+{
+    m_sessionControl->TimerAckTimer();
+}
+
+void TForm1::AckNTimeOutTimerTimer()
+{
+    m_sessionControl->AckNTimeOutTimerTimer();
+}
+
+void TForm1::ReplyTimeOutTimerTimer()
+{
+    m_sessionControl->ReplyTimeOutTimerTimer();
+}
+
+// ---------------------------------------------------------------------------
+// Data Retrieve page
+
+void TForm1::AbortDataRetreiveButtonClick()
+{
+    m_linkRequests->AbortDataRetreiveButtonClick();
+}
 
 // ---------------------------------------------------------------------------
 // Steps filled in by the subsystems that own them
@@ -405,3 +476,6 @@ void TForm1::PrepareEventGrid() {}
 void TForm1::PrepareHistoryGrid() {}
 void TForm1::LoadAlarmFilters() {}
 void TForm1::BuildDeviceTypeNames() {}
+void TForm1::StopEmulation() {}
+void TForm1::OpenSitePanelTable(const QByteArray &) {}
+void TForm1::CloseSitePanelTable() {}

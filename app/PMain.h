@@ -16,6 +16,7 @@
 //                 CloseComPort)
 //   destruction   UnloadDll
 
+#include "Layerp.h"
 #include "LinkSession.h"
 #include "Posting.h"
 
@@ -26,6 +27,10 @@
 #include <memory>
 
 class KxLinkApi;
+class LinkDecoders;
+class LinkDispatch;
+class MainLinkView;
+class SessionControl;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -58,10 +63,23 @@ public:
     // The handle under which the library posts to this window.
     platform::WindowHandle messageWindowHandle() const { return platform::MessageWindow::windowHandle(); }
 
-    // The link dispatch plugs in here: every message posted to this window
-    // goes to the handler, in posting order.
+    // Every message posted to this window goes to the handler, in posting
+    // order. The default handler hands it to the link dispatch; whoever
+    // replaces it forwards to linkDispatch() what it does not keep.
     using MessageHandler = std::function<void(const platform::WindowMessage &)>;
     void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
+
+    // The link logic behind the window: the message dispatch, the request
+    // routines and the session control, all working on Session through
+    // linkView().
+    LinkDispatch &linkDispatch() const { return *m_linkDispatch; }
+    LinkRequests &linkRequests() const { return *m_linkRequests; }
+    SessionControl &sessionControl() const { return *m_sessionControl; }
+    MainLinkView &linkView() const { return *m_linkView; }
+    // The decoders of replies and unsolicited records (not owned; nullptr:
+    // the ones that do nothing).
+    void setLinkDecoders(LinkDecoders *decoders);
+    LinkDecoders &linkDecoders() const;
 
     // Keyboard preview: the handler sees every key press meant for a widget
     // of this window before the widget does; returning true consumes it.
@@ -78,6 +96,10 @@ public:
     quint8 PreviousPanel = 0;      // selection of the last started emulation
     quint8 PreviousSub = 0;
     bool ConnectFirstActivation = true; // the connect dialog has not been activated yet
+    SensorZoneMark ZoneMark;       // what the sensor decoder leaves for the request loop
+    // The working modem initialisation string (filled from the modem
+    // settings); sent when alarm reporting finds a modem.
+    QByteArray InitString = "AT&F0L3\\N0\\J0\\Q3&Q0%C0S0=1&W0";
 
     // Main menu
     QMenuBar *MainMenu1 = nullptr;
@@ -193,9 +215,13 @@ public:
     QTimer *AckNTimeOutTimer = nullptr;  // 6000 ms: acknowledgement time-out
     QTimer *ReplyTimeOutTimer = nullptr; // 5000 ms: reply time-out
 
-    // The windows the menu shows; set by whoever creates them.
+    // The windows the menu and the link show; set by whoever creates them.
     QDialog *AboutForm = nullptr;
     QWidget *DataScopeForm = nullptr;
+    QDialog *DlgConnect = nullptr;
+    QDialog *DlgDialBack = nullptr;
+    QDialog *PasswordDlg = nullptr;
+    QWidget *RMessage = nullptr;
 
     // Hidden by the panel model "KorvexF": the sounder and fire-brigade
     // controls of the emulated front, by objectName.
@@ -220,6 +246,9 @@ public slots:
     // Page control
     void TabbedNotebook1Change(int index);
 
+    // Data Retrieve page: logs out and ends the running retrieval.
+    void AbortDataRetreiveButtonClick();
+
     // Timers
     void ProcRunTimerTimer();
     void TimerAckTimer();
@@ -239,6 +268,9 @@ public:
     void PrepareHistoryGrid();
     void LoadAlarmFilters();
     void BuildDeviceTypeNames();
+    void StopEmulation();          // as the Stop button of the Emulation page
+    void OpenSitePanelTable(const QByteArray &siteName);
+    void CloseSitePanelTable();    // Table1
 
     // Runs once, at the first show (also callable by tests of a hidden window).
     void FormShow();
@@ -292,6 +324,11 @@ private:
     QList<TranslatedText> m_texts;
     std::unique_ptr<KxLinkApi> m_ownApi;
     KxLinkApi *m_api = nullptr;
+    std::unique_ptr<LinkDecoders> m_noDecoders;
+    std::unique_ptr<MainLinkView> m_linkView;
+    std::unique_ptr<LinkDispatch> m_linkDispatch;
+    std::unique_ptr<LinkRequests> m_linkRequests;
+    std::unique_ptr<SessionControl> m_sessionControl;
     MessageHandler m_messageHandler;
     KeyPreviewHandler m_keyPreview;
     bool m_shown = false;

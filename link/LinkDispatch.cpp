@@ -21,7 +21,7 @@ enum LineSignal { SignalTX = 0, SignalRX, SignalCTS, SignalDCD, SignalDSR, Signa
 } // namespace
 
 LinkDispatch::LinkDispatch(LinkSession &session, LinkView &view, KxLinkApi &api, LinkDecoders &decoders)
-    : m_session(session), m_view(view), m_api(api), m_decoders(decoders)
+    : m_session(session), m_view(view), m_api(api), m_decoders(&decoders)
 {
 }
 
@@ -243,21 +243,21 @@ void LinkDispatch::UnsolicitedMessage(const QByteArray &record)
     case 28:
         copyToReceiveBuffer(record);
         showOnLine();
-        m_decoders.AlarmReport();
+        m_decoders->AlarmReport();
         break;
     case 39:
         copyToDisplayBuffer(record);
         showOnLine();
-        m_decoders.DisplayStream();
+        m_decoders->DisplayStream();
         break;
     case 54:
         copyToReceiveBuffer(record);
         showOnLine();
-        m_decoders.LedStates();
+        m_decoders->LedStates();
         break;
     case 66:
         copyToReceiveBuffer(record);
-        m_decoders.IdentifyCallingSite();
+        m_decoders->IdentifyCallingSite();
         showOnLine(); // now with the key of the calling site
         break;
     default:
@@ -283,56 +283,56 @@ void LinkDispatch::decodeReply(quint8 code, int payloadLength)
     const RecordReader reader = RecordReader::receive(m_session);
     switch (code) {
     case 6:
-        m_decoders.PanelLimits(payloadLength);
+        m_decoders->PanelLimits(payloadLength);
         break;
     case 7:
         if (m_view.dataRetrieveInfoIndex() == retrievekind::NonVolatileSensorData)
-            m_decoders.SensorConfiguration();
+            m_decoders->SensorConfiguration();
         else
-            m_decoders.ZoneTestCollector(7);
+            m_decoders->ZoneTestCollector(7);
         break;
     case 8:
         if (m_view.dataRetrieveInfoIndex() == retrievekind::NonVolatileSensorData)
-            m_decoders.SensorVirtualAddress();
+            m_decoders->SensorVirtualAddress();
         else
-            m_decoders.ZoneConfiguration();
+            m_decoders->ZoneConfiguration();
         break;
-    case 9: m_decoders.AreaConfiguration(); break;
-    case 10: m_decoders.LoopConfiguration(); break;
-    case 11: m_decoders.InputConfiguration(); break;
-    case 12: m_decoders.OutputConfiguration(); break;
-    case 13: m_decoders.LogicConfiguration(); break;
+    case 9: m_decoders->AreaConfiguration(); break;
+    case 10: m_decoders->LoopConfiguration(); break;
+    case 11: m_decoders->InputConfiguration(); break;
+    case 12: m_decoders->OutputConfiguration(); break;
+    case 13: m_decoders->LogicConfiguration(); break;
     case 21:
         m_session.PanelVariant = reader.p(0);
         break;
     case 24:
         if (m_view.dataRetrieveInfoIndex() == retrievekind::VolatileSensorData)
-            m_decoders.SensorValues();
+            m_decoders->SensorValues();
         else
-            m_decoders.ZoneTestCollector(24);
+            m_decoders->ZoneTestCollector(24);
         break;
     case 25:
         if (m_view.dataRetrieveInfoIndex() == retrievekind::VolatileZoneData)
-            m_decoders.ZoneStatus();
+            m_decoders->ZoneStatus();
         else
-            m_decoders.ZoneTestCollector(25);
+            m_decoders->ZoneTestCollector(25);
         break;
-    case 26: m_decoders.AreaStatus(); break;
-    case 27: m_decoders.EventRecord(); break;
-    case 30: m_decoders.LoopStatus(); break;
-    case 31: m_decoders.InputStatus(); break;
-    case 34: m_decoders.OutputStatus(); break;
+    case 26: m_decoders->AreaStatus(); break;
+    case 27: m_decoders->EventRecord(); break;
+    case 30: m_decoders->LoopStatus(); break;
+    case 31: m_decoders->InputStatus(); break;
+    case 34: m_decoders->OutputStatus(); break;
     case 35: AccessCodeAnswer(); break;
     case 36:
         m_session.NetworkMode = reader.p(0);
         break;
-    case 37: m_decoders.HostVersion(); break;
-    case 46: m_decoders.ZoneTestCollector(46); break;
-    case 54: m_decoders.LedStates(); break;
+    case 37: m_decoders->HostVersion(); break;
+    case 46: m_decoders->ZoneTestCollector(46); break;
+    case 54: m_decoders->LedStates(); break;
     case 71:
-    case 74: m_decoders.LonDevice(); break;
-    case 76: m_decoders.PagerRecord(); break;
-    case 78: m_decoders.SystemZoneRecord(); break;
+    case 74: m_decoders->LonDevice(); break;
+    case 76: m_decoders->PagerRecord(); break;
+    case 78: m_decoders->SystemZoneRecord(); break;
     default:
         break; // no decoder; the status bar is still refreshed
     }

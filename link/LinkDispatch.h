@@ -48,6 +48,11 @@ public:
     // window does not handle are ignored.
     void handleMessage(const platform::WindowMessage &message);
 
+    // The decoders that replies and unsolicited records go to; the owner
+    // may swap them when the retrieval, emulation or alarm code plugs in.
+    void setDecoders(LinkDecoders &decoders) { m_decoders = &decoders; }
+    LinkDecoders &decoders() const { return *m_decoders; }
+
     // "ON-LINE" - LinkSiteKey
     QString onLineText() const;
 
@@ -76,7 +81,7 @@ private:
     LinkSession &m_session;
     LinkView &m_view;
     KxLinkApi &m_api;
-    LinkDecoders &m_decoders;
+    LinkDecoders *m_decoders;
     int m_lastPayloadLength = 0;
 };
 
