@@ -105,6 +105,9 @@ Result run(int baud)
     clock.start();
     const double cpuBefore = bench::processCpuSeconds();
     for (int i = 0; i < kExchanges; ++i) {
+        // The state 4 of the previous exchange must not end this wait: the
+        // report of the waiting state is posted before UserCommand returns.
+        station.linkState = KX_STATE_WAITING_FOR_ACK;
         if (UserCommand(request) != 1) {
             std::fprintf(stderr, "link_throughput: command refused at exchange %d\n", i);
             std::exit(1);
