@@ -92,17 +92,22 @@ private slots:
     {
         QTest::addColumn<QByteArray>("before"); // TVConfig.INI bytes; null: none
         QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<bool>("logo");         // Logo.BMP in the program directory
 
-        QTest::newRow("fresh settings") << QByteArray() << QByteArray("[Options]\r\nLang=ZA\r\n");
+        QTest::newRow("fresh settings") << QByteArray() << QByteArray("[Options]\r\nLang=ZA\r\n") << true;
         QTest::newRow("language kept, cut to two")
             << QByteArray("[Options]\r\nLang=ENGLISH\r\nPanelModel=KorvexF\r\n")
-            << QByteArray("[Options]\r\nLang=EN\r\nPanelModel=KorvexF\r\n");
+            << QByteArray("[Options]\r\nLang=EN\r\nPanelModel=KorvexF\r\n") << true;
+        // Headless, the error box about the picture goes to standard error
+        // and the program goes on.
+        QTest::newRow("no logo picture") << QByteArray() << QByteArray("[Options]\r\nLang=ZA\r\n") << false;
     }
 
     void windowRunClosesThroughTheClosePath()
     {
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
+        QFETCH(bool, logo);
         QTemporaryDir settings, work;
         const QString config = QDir(settings.path()).filePath(QStringLiteral("TVConfig.INI"));
         if (!before.isNull()) {
@@ -110,12 +115,14 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(before);
         }
-        const QString logo = QString::fromLocal8Bit(qgetenv("VELMORA_SOURCE_DIR")) + QStringLiteral("/app/Logo.BMP");
-        QVERIFY(QFile::copy(logo, QDir(work.path()).filePath(QStringLiteral("Logo.BMP"))));
+        const QString logoFile = QString::fromLocal8Bit(qgetenv("VELMORA_SOURCE_DIR")) + QStringLiteral("/app/Logo.BMP");
+        if (logo)
+            QVERIFY(QFile::copy(logoFile, QDir(work.path()).filePath(QStringLiteral("Logo.BMP"))));
 
         const Run run = runVelmora({"--exit-after", "500"}, settings.path(), work.path());
         QCOMPARE(run.status, QProcess::NormalExit);
         QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err.contains("Logo.BMP"), !logo);
 
         QFile f(config);
         QVERIFY(f.open(QIODevice::ReadOnly));
