@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSqlError>
 #include <QSqlTableModel>
 #include <QStyle>
@@ -651,12 +652,20 @@ bool AddressPage::storePanelEdit()
         }
         if (blank) {
             // A new row left unchanged is dropped, not stored.
-            model->revertAll();
+            const QScopedValueRollback guard(m_restoringRow, true);
+            model->revertRow(m_insertedRow);
             m_insertedRow = -1;
             return true;
         }
     }
-    if (model->submitAll()) {
+    bool stored = false;
+    {
+        // Storing reselects the rows; the grid's row changes meanwhile are
+        // not the operator's.
+        const QScopedValueRollback guard(m_restoringRow, true);
+        stored = model->submitAll();
+    }
+    if (stored) {
         m_insertedRow = -1;
         return true;
     }
@@ -734,7 +743,8 @@ void AddressPage::NavigatorDeleteClick()
         return;
     if (row == m_insertedRow) {
         // A row not stored yet is only cancelled.
-        model->revertAll();
+        const QScopedValueRollback guard(m_restoringRow, true);
+        model->revertRow(row);
         m_insertedRow = -1;
         return;
     }
@@ -747,9 +757,10 @@ void AddressPage::NavigatorDeleteClick()
                               platform::ButtonOk | platform::ButtonCancel)
         != platform::ButtonOk)
         return;
+    const QScopedValueRollback guard(m_restoringRow, true);
     model->removeRow(target);
     if (!model->submitAll()) {
-        model->revertAll();
+        model->revertRow(target);
         platform::showMessage(this, MessageType::Error, model->lastError().text());
     }
 }
