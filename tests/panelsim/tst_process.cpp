@@ -6,6 +6,8 @@
 
 #include <QProcess>
 #include <QSocketNotifier>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -103,6 +105,7 @@ private slots:
     void refusesToStart();
     void directExchangeOverPty();
     void pacedLine();
+    void directExchangeOverTcp();
     void modemDialogueOverPty();
     void incomingCallOverPty();
     void faultsFollowTheSeed();
@@ -253,6 +256,46 @@ void TestProcess::pacedLine()
     QVERIFY2(replyAt < 1500, qPrintable(QString::number(replyAt)));
     sim.terminate();
     QVERIFY(sim.waitForFinished(5000));
+}
+
+void TestProcess::directExchangeOverTcp()
+{
+    quint16 port = 0;
+    {
+        QTcpServer probe; // find a free port
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        port = probe.serverPort();
+    }
+    QProcess sim;
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start(panelsim(), {QStringLiteral("--scenario"), writeScenario(kScenario), QStringLiteral("--listen"),
+                           QStringLiteral("127.0.0.1:%1").arg(port)});
+    QVERIFY(sim.waitForStarted(5000));
+
+    const auto session = [&](const QByteArray &send, const QByteArray &expect) {
+        QTcpSocket socket;
+        // The simulator may not listen yet: try again until it does.
+        const auto connected = [&] {
+            if (socket.state() == QAbstractSocket::ConnectedState)
+                return true;
+            socket.abort();
+            socket.connectToHost(QHostAddress::LocalHost, port);
+            return socket.waitForConnected(1000);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(connected(), 10000);
+        socket.write(send);
+        QByteArray got;
+        QTRY_VERIFY_WITH_TIMEOUT((got += socket.readAll()).size() >= expect.size(), 5000);
+        QCOMPARE(got.toHex(' '), expect.toHex(' '));
+        socket.disconnectFromHost();
+    };
+    session(kInit1 + kCmd5, kAckInit1 + kAckCmd5 + kReply1);
+    // A new connection is a new session: the reply of the last one, never
+    // acknowledged, is forgotten, and numbering of the panel goes on.
+    session(kCmd5, kAckCmd5 + hx("025210220701067f08ca5503"));
+    sim.terminate();
+    QVERIFY(sim.waitForFinished(5000));
+    QCOMPARE(sim.exitCode(), 0);
 }
 
 void TestProcess::modemDialogueOverPty()
