@@ -1,5 +1,6 @@
 #include "PMain.h"
 
+#include "AddressPage.h"
 #include "CodePage1252.h"
 #include "DialogSeam.h"
 #include "IniFile.h"
@@ -9,6 +10,7 @@
 #include "MainLinkView.h"
 #include "Pdlldef.h"
 #include "SessionControl.h"
+#include "SettingsPage.h"
 #include "Shape.h"
 #include "TVConfig.h"
 
@@ -466,16 +468,48 @@ void TForm1::AbortDataRetreiveButtonClick()
 // Steps filled in by the subsystems that own them
 
 void TForm1::ClearLcdDisplay() {}
-void TForm1::LoadCommunicationSettings() {}
-void TForm1::LoadModemSettings() {}
-void TForm1::LoadModemList() {}
-void TForm1::SaveModemSettings() {}
-void TForm1::SaveSerialSettings() {}
+void TForm1::LoadCommunicationSettings()
+{
+    SettingsView->loadCommunicationSettings();
+}
+
+void TForm1::LoadModemSettings()
+{
+    SettingsView->loadModemSettings();
+}
+
+void TForm1::LoadModemList()
+{
+    SettingsView->loadModemList();
+}
+
+void TForm1::SaveModemSettings()
+{
+    SettingsView->saveModemSettings();
+}
+
+void TForm1::SaveSerialSettings()
+{
+    SettingsView->saveSerialSettings();
+}
+
 void TForm1::ResetLeds() {}
 void TForm1::PrepareEventGrid() {}
 void TForm1::PrepareHistoryGrid() {}
 void TForm1::LoadAlarmFilters() {}
 void TForm1::BuildDeviceTypeNames() {}
 void TForm1::StopEmulation() {}
-void TForm1::OpenSitePanelTable(const QByteArray &) {}
-void TForm1::CloseSitePanelTable() {}
+void TForm1::OpenSitePanelTable(const QByteArray &siteName)
+{
+    try {
+        AddressView->OpenSitePanelTable(siteName);
+    } catch (const std::exception &e) {
+        platform::showMessage(this, platform::MessageType::Error, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void TForm1::CloseSitePanelTable()
+{
+    AddressView->closeSitePanelViews();
+}
+

@@ -31,6 +31,7 @@ class LinkDecoders;
 class LinkDispatch;
 class MainLinkView;
 class SessionControl;
+class AddressPage;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -47,6 +48,7 @@ class QTabWidget;
 class QTableView;
 class QTableWidget;
 class QTimer;
+class SettingsPage;
 class Shape;
 
 class TForm1 : public QMainWindow, public platform::MessageWindow
@@ -190,14 +192,16 @@ public:
     QTableWidget *StringGridEvents = nullptr;
     QGroupBox *GroupBoxAckEvent = nullptr;
 
-    // Address page
+    // Address page (the page itself: sites/AddressPage.h)
+    AddressPage *AddressView = nullptr;
     QListWidget *ListBoxAddresses = nullptr;
     QPushButton *ButtonAddressAdd = nullptr;
     QGroupBox *GroupBoxSiteInfo = nullptr;
     QLineEdit *EditAddInfo = nullptr;
     QLineEdit *EditSiteName = nullptr;
 
-    // Settings page
+    // Settings page (the page itself: settings/SettingsPage.h)
+    SettingsPage *SettingsView = nullptr;
     QComboBox *ComboBoxComPort = nullptr;
     QComboBox *ComboBoxBaudRate = nullptr;
     QComboBox *ComboBoxDataBits = nullptr;

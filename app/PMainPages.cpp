@@ -4,12 +4,16 @@
 
 #include "PMain.h"
 
+#include "AddressPage.h"
+#include "SessionControl.h"
+#include "SettingsPage.h"
 #include "Shape.h"
 #include "Timing.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -490,85 +494,41 @@ void TForm1::buildCentralStationPage()
 void TForm1::buildAddressPage()
 {
     Address_m = makePage("Address_m");
-    auto *layout = new QHBoxLayout(Address_m);
+    auto *layout = new QVBoxLayout(Address_m);
+    layout->setContentsMargins(0, 0, 0, 0);
+    AddressView = new AddressPage(ProgramDirectory.isEmpty() ? QDir::currentPath() : ProgramDirectory, Session);
+    layout->addWidget(AddressView);
+    AddressView->setSitePanelGrids({EmulationDBGrid, DataRetreiveDBGrid});
+    AddressView->setHooks({[this] { StopEmulation(); },
+                           [this] {
+                               if (m_sessionControl)
+                                   m_sessionControl->ResetDataViews();
+                           },
+                           {}});
 
-    auto *left = new QVBoxLayout;
-    ListBoxAddresses = named<QListWidget>("ListBoxAddresses");
-    ListBoxAddresses->setSortingEnabled(true);
-    ListBoxAddresses->setMaximumWidth(280);
-    left->addWidget(ListBoxAddresses, 1);
-    ButtonAddressAdd = named<QPushButton>("ButtonAddressAdd");
-    translate(ButtonAddressAdd, QT_TR_NOOP("&Add"));
-    left->addWidget(ButtonAddressAdd);
-    layout->addLayout(left);
-
-    GroupBoxSiteInfo = named<QGroupBox>("GroupBoxSiteInfo");
-    translate(GroupBoxSiteInfo, QT_TR_NOOP("SITE INFORMATION"), TextRole::Title);
-    auto *form = new QFormLayout(GroupBoxSiteInfo);
-    EditAddInfo = named<QLineEdit>("EditAddInfo");
-    EditAddInfo->setMaxLength(31);
-    EditSiteName = named<QLineEdit>("EditSiteName");
-    form->addRow(label(QT_TR_NOOP("Site Modem ID:")), EditAddInfo);
-    form->addRow(label(QT_TR_NOOP("Site Directory:")), EditSiteName);
-
-    auto *right = new QVBoxLayout;
-    right->addWidget(GroupBoxSiteInfo);
-    right->addStretch(1);
-    layout->addLayout(right, 1);
+    ListBoxAddresses = AddressView->ListBoxAddresses;
+    ButtonAddressAdd = AddressView->ButtonAddressAdd;
+    GroupBoxSiteInfo = AddressView->GroupBoxSiteInfo;
+    EditAddInfo = AddressView->EditAddInfo;
+    EditSiteName = AddressView->EditSiteName;
 }
 
 void TForm1::buildSettingsPage()
 {
     Settings_m = makePage("Settings_m");
-    auto *layout = new QHBoxLayout(Settings_m);
+    auto *layout = new QVBoxLayout(Settings_m);
+    layout->setContentsMargins(0, 0, 0, 0);
+    SettingsView = new SettingsPage;
+    layout->addWidget(SettingsView);
+    // The link reads the working init string from the window.
+    connect(SettingsView, &SettingsPage::workingStringsChanged, this,
+            [this] { InitString = SettingsView->workingStrings().InitString; });
 
-    auto *serial = named<QGroupBox>("GroupBoxSerialSettings");
-    translate(serial, QT_TR_NOOP("Serial Port Settings"), TextRole::Title);
-    auto *form = new QFormLayout(serial);
-
-    ComboBoxComPort = named<QComboBox>("ComboBoxComPort");
-    ComboBoxComPort->setEditable(true);
-    for (int port = 1; port <= 99; ++port)
-        ComboBoxComPort->addItem(QString::number(port));
-    ComboBoxComPort->setCurrentText(QStringLiteral("2"));
-
-    ComboBoxBaudRate = named<QComboBox>("ComboBoxBaudRate");
-    ComboBoxBaudRate->setEditable(true);
-    ComboBoxBaudRate->addItems({QStringLiteral("300"), QStringLiteral("600"), QStringLiteral("1200"),
-                                QStringLiteral("2400"), QStringLiteral("4800"), QStringLiteral("9600"),
-                                QStringLiteral("19200"), QStringLiteral("38400")});
-    ComboBoxBaudRate->setCurrentText(QStringLiteral("9600"));
-
-    // Data bits, stop bits and parity show the stored values; only the
-    // settings file changes them.
-    ComboBoxDataBits = named<QComboBox>("ComboBoxDataBits");
-    ComboBoxDataBits->addItems({QStringLiteral("7"), QStringLiteral("8")});
-    ComboBoxDataBits->setCurrentText(QStringLiteral("8"));
-    ComboBoxStopBits = named<QComboBox>("ComboBoxStopBits");
-    ComboBoxStopBits->addItems({QStringLiteral("1"), QStringLiteral("2")});
-    ComboBoxParity = named<QComboBox>("ComboBoxParity");
-    ComboBoxParity->addItems({QStringLiteral("None"), QStringLiteral("Odd"), QStringLiteral("Even"),
-                              QStringLiteral("Mark"), QStringLiteral("Space")});
-    for (QComboBox *box : {ComboBoxDataBits, ComboBoxStopBits, ComboBoxParity})
-        box->setEnabled(false);
-
-    LabelOwnNodeId = named<QLabel>("LabelOwnNodeId");
-    translate(LabelOwnNodeId, QT_TR_NOOP("Own Node ID:"));
-    EditOwnNodeId = named<QLineEdit>("EditOwnNodeId", QStringLiteral("7"));
-
-    form->addRow(label(QT_TR_NOOP("Com Port:")), ComboBoxComPort);
-    form->addRow(label(QT_TR_NOOP("Baud Rate:")), ComboBoxBaudRate);
-    form->addRow(label(QT_TR_NOOP("Data Bits:")), ComboBoxDataBits);
-    form->addRow(label(QT_TR_NOOP("Stop Bits:")), ComboBoxStopBits);
-    form->addRow(label(QT_TR_NOOP("Parity:")), ComboBoxParity);
-    form->addRow(LabelOwnNodeId, EditOwnNodeId);
-    // The own node id is kept, not shown.
-    LabelOwnNodeId->hide();
-    EditOwnNodeId->hide();
-
-    auto *left = new QVBoxLayout;
-    left->addWidget(serial);
-    left->addStretch(1);
-    layout->addLayout(left);
-    layout->addStretch(1);
+    ComboBoxComPort = SettingsView->ComboBoxComPort;
+    ComboBoxBaudRate = SettingsView->ComboBoxBaudRate;
+    ComboBoxDataBits = SettingsView->ComboBoxDataBits;
+    ComboBoxStopBits = SettingsView->ComboBoxStopBits;
+    ComboBoxParity = SettingsView->ComboBoxParity;
+    LabelOwnNodeId = SettingsView->LabelOwnNodeId;
+    EditOwnNodeId = SettingsView->EditOwnNodeId;
 }

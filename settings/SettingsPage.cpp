@@ -272,9 +272,11 @@ QGroupBox *SettingsPage::buildModemGroup()
     // Changes of these texts take effect in the working strings at once.
     connect(ModStrEdit, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_working.InitString = cut(platform::toCp1252(text), kxmod::StringCapacity);
+        emit workingStringsChanged();
     });
     connect(DialPrefixEdit, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_working.DialPrefix = cut(platform::toCp1252(text), kxmod::StringCapacity);
+        emit workingStringsChanged();
     });
     connect(m_dialGroup, &QButtonGroup::idClicked, this, &SettingsPage::DialCmdRGClick);
     connect(ModemsListBox, &QListWidget::itemClicked, this, &SettingsPage::ShowSelectedModem);
@@ -434,6 +436,7 @@ void SettingsPage::loadModemSettings()
             ModStrEdit->setText(platform::fromCp1252(m_working.InitString));
         }
         showDialType();
+        emit workingStringsChanged();
         // Read and checked; the list always opens at its first modem.
         readPreviousModem();
     } catch (const std::exception &e) {
@@ -495,6 +498,7 @@ void SettingsPage::saveSerialSettings()
 void SettingsPage::DialCmdRGClick(int id)
 {
     m_working.DialStr = id == PulseId ? kxmod::PulseDialing : kxmod::ToneDialing;
+    emit workingStringsChanged();
 }
 
 int SettingsPage::selectedModem() const
@@ -555,6 +559,7 @@ void SettingsPage::ShowSelectedModem()
     m_working.InitString = init;
     m_working.EscSeq = esc;
     m_working.HangUpCmd = hangUp;
+    emit workingStringsChanged();
 }
 
 bool SettingsPage::recordFromEdits(ModemRecord &record)

@@ -94,6 +94,10 @@ public:
     // The device shown beside a port number in the port list ("" for none).
     QString portDevice(int port) const;
 
+signals:
+    // The working modem strings changed (typed, chosen or loaded).
+    void workingStringsChanged();
+
 public slots:
     void ShowSelectedModem();
     void InsertBitBtnClick();
