@@ -5,6 +5,7 @@
 #include "DialogSeam.h"
 #include "IniFile.h"
 #include "Language.h"
+#include "EmulationDecoders.h"
 #include "LinkDecoders.h"
 #include "LinkDispatch.h"
 #include "MainLinkView.h"
@@ -32,6 +33,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 
 namespace {
@@ -64,6 +66,7 @@ TForm1::TForm1(KxLinkApi *api, QWidget *parent) : QMainWindow(parent), m_api(api
     m_linkRequests = std::make_unique<LinkRequests>(Session, *m_linkView, *m_api, ZoneMark);
     m_sessionControl = std::make_unique<SessionControl>(Session, *m_linkView, *m_api, *m_linkRequests);
     setMessageHandler([this](const platform::WindowMessage &message) { m_linkDispatch->handleMessage(message); });
+    installEmulation();
     connect(AbortDataRetreiveButton, &QPushButton::clicked, this, &TForm1::AbortDataRetreiveButtonClick);
 
     // Keyboard preview: see key presses before the focused control does.
@@ -467,7 +470,10 @@ void TForm1::AbortDataRetreiveButtonClick()
 // ---------------------------------------------------------------------------
 // Steps filled in by the subsystems that own them
 
-void TForm1::ClearLcdDisplay() {}
+void TForm1::ClearLcdDisplay()
+{
+    LCDDisplay->Clear();
+}
 void TForm1::LoadCommunicationSettings()
 {
     SettingsView->loadCommunicationSettings();
@@ -493,12 +499,34 @@ void TForm1::SaveSerialSettings()
     SettingsView->saveSerialSettings();
 }
 
-void TForm1::ResetLeds() {}
+void TForm1::ResetLeds()
+{
+    EmulationPageWidget->ResetLeds();
+}
 void TForm1::PrepareEventGrid() {}
 void TForm1::PrepareHistoryGrid() {}
 void TForm1::LoadAlarmFilters() {}
 void TForm1::BuildDeviceTypeNames() {}
-void TForm1::StopEmulation() {}
+void TForm1::StopEmulation()
+{
+    EmulationPageWidget->StopEmulation();
+}
+
+void TForm1::installEmulation()
+{
+    EmulationHooks hooks;
+    hooks.SendDisplayControl = [this](quint8 function) { m_linkRequests->SendDisplayControl(function); };
+    hooks.SendKey = [this](quint8 key) { m_linkRequests->SendKey(key); };
+    hooks.setStatusBar = [this](const QString &text) { m_linkView->setStatusBar(text); };
+    hooks.onLineText = [this] { return m_linkDispatch->onLineText(); };
+    hooks.printDialog = [this] { return PrintDialog1; };
+    hooks.isActivePage = [this] { return TabbedNotebook1->currentWidget() == Emulation_m; };
+    hooks.retrievalGrid = [this]() -> QAbstractItemView * { return DataRetreiveDBGrid; };
+    EmulationPageWidget->setHooks(std::move(hooks));
+    EmulationPageWidget->setProcRunTimer(ProcRunTimer);
+    m_emulationDecoders = std::make_unique<EmulationDecoders>(*EmulationPageWidget, linkDecoders());
+    setLinkDecoders(m_emulationDecoders.get());
+}
 void TForm1::OpenSitePanelTable(const QByteArray &siteName)
 {
     try {

@@ -16,6 +16,7 @@
 //                 CloseComPort)
 //   destruction   UnloadDll
 
+#include "EmulationPage.h"
 #include "Layerp.h"
 #include "LinkSession.h"
 #include "Posting.h"
@@ -94,9 +95,10 @@ public:
     // Shared state
     LinkSession Session;
     QString ProgramDirectory;      // the current directory when the window was created
-    bool EmulationActive = false;  // an emulation of a panel front is running
-    quint8 PreviousPanel = 0;      // selection of the last started emulation
-    quint8 PreviousSub = 0;
+    EmulationState Emulation;      // the emulated front: display stream and panel selection
+    bool &EmulationActive = Emulation.EmulationActive; // an emulation of a panel front is running
+    quint8 &PreviousPanel = Emulation.PreviousPanel;   // selection of the last started emulation
+    quint8 &PreviousSub = Emulation.PreviousSub;
     bool ConnectFirstActivation = true; // the connect dialog has not been activated yet
     SensorZoneMark ZoneMark;       // what the sensor decoder leaves for the request loop
     // The working modem initialisation string (filled from the modem
@@ -178,15 +180,17 @@ public:
     QLabel *VersionLabel = nullptr;
     QTableWidget *DataRetreiveStringGrid = nullptr;
 
-    // Emulation page
+    // Emulation page: the page (Emulation_m) holds all of its controls;
+    // these name the ones the window itself uses.
+    EmulationPage *EmulationPageWidget = nullptr;
     QTableView *EmulationDBGrid = nullptr;
     QPushButton *ButtonStartEmulation = nullptr;
     QPushButton *ButtonStopEmulation = nullptr;
     QPushButton *Buttonprintscreen = nullptr;
     QPushButton *KeyBoardButton = nullptr;
-    QWidget *EmulationFront = nullptr;   // the LCD, keypad and LED panel go here
-    QGroupBox *GroupBoxGeneralLeds = nullptr;
-    Shape *LED7 = nullptr;               // "PROC. RUN."
+    TDisplay *LCDDisplay = nullptr;
+    QFrame *GroupBoxGeneralLeds = nullptr;
+    LedShape *LED7 = nullptr;            // "PROC. RUN."
 
     // Central Station page
     QTableWidget *StringGridEvents = nullptr;
@@ -315,6 +319,8 @@ private:
     void buildHistoryLogPage();
     void buildDataRetrievePage();
     void buildEmulationPage();
+    // Connects the Emulation page to the link and plugs its decoders in.
+    void installEmulation();
     void buildCentralStationPage();
     void buildAddressPage();
     void buildSettingsPage();
@@ -329,6 +335,7 @@ private:
     std::unique_ptr<KxLinkApi> m_ownApi;
     KxLinkApi *m_api = nullptr;
     std::unique_ptr<LinkDecoders> m_noDecoders;
+    std::unique_ptr<LinkDecoders> m_emulationDecoders;
     std::unique_ptr<MainLinkView> m_linkView;
     std::unique_ptr<LinkDispatch> m_linkDispatch;
     std::unique_ptr<LinkRequests> m_linkRequests;

@@ -433,48 +433,18 @@ void TForm1::buildDataRetrievePage()
 
 void TForm1::buildEmulationPage()
 {
-    Emulation_m = makePage("Emulation_m");
-    auto *layout = new QVBoxLayout(Emulation_m);
-
-    auto *top = new QHBoxLayout;
-    top->addWidget(label(QT_TR_NOOP("Panel :")));
-    EmulationDBGrid = named<QTableView>("EmulationDBGrid");
-    EmulationDBGrid->setFixedHeight(56);
-    EmulationDBGrid->setMinimumWidth(360);
-    top->addWidget(EmulationDBGrid, 1);
-
-    ButtonStartEmulation = named<QPushButton>("ButtonStartEmulation");
-    translate(ButtonStartEmulation, QT_TR_NOOP("St&art "));
-    ButtonStopEmulation = named<QPushButton>("ButtonStopEmulation");
-    translate(ButtonStopEmulation, QT_TR_NOOP("S&top "));
-    Buttonprintscreen = named<QPushButton>("Buttonprintscreen");
-    translate(Buttonprintscreen, QT_TR_NOOP("&Print Screen"));
-    KeyBoardButton = named<QPushButton>("KeyBoardButton");
-    translate(KeyBoardButton, QT_TR_NOOP("&Keyboard"));
-    for (QPushButton *b : {ButtonStartEmulation, ButtonStopEmulation, Buttonprintscreen, KeyBoardButton}) {
-        b->setEnabled(false); // enabled while a link is open
-        top->addWidget(b);
-    }
-    layout->addLayout(top);
-
-    // The panel front: LCD and keypad above, LED groups below.
-    EmulationFront = named<QWidget>("EmulationFront");
-    auto *front = new QVBoxLayout(EmulationFront);
-    front->setContentsMargins(0, 0, 0, 0);
-    auto *leds = new QHBoxLayout;
-    GroupBoxGeneralLeds = named<QGroupBox>("GroupBoxGeneralLeds");
-    translate(GroupBoxGeneralLeds, QT_TR_NOOP("GENERAL"), TextRole::Title);
-    auto *general = new QGridLayout(GroupBoxGeneralLeds);
-    LED7 = new Shape(QStringLiteral("LED7"), Shape::Kind::Circle, Qt::white);
-    LED7->setFixedSize(10, 10);
-    general->addWidget(LED7, 0, 0);
-    general->addWidget(label(QT_TR_NOOP("PROC. RUN.")), 0, 1);
-    general->setColumnStretch(2, 1);
-    leds->addWidget(GroupBoxGeneralLeds);
-    leds->addStretch(1);
-    front->addStretch(1);
-    front->addLayout(leds);
-    layout->addWidget(EmulationFront, 1);
+    // The emulated panel front is a page of its own; the window names the
+    // controls it uses itself.
+    EmulationPageWidget = new EmulationPage(Session, Emulation);
+    Emulation_m = EmulationPageWidget;
+    EmulationDBGrid = EmulationPageWidget->EmulationDBGrid;
+    ButtonStartEmulation = EmulationPageWidget->ButtonStartEmulation;
+    ButtonStopEmulation = EmulationPageWidget->ButtonStopEmulation;
+    Buttonprintscreen = EmulationPageWidget->Buttonprintscreen;
+    KeyBoardButton = EmulationPageWidget->KeyBoardButton;
+    LCDDisplay = EmulationPageWidget->LCDDisplay;
+    GroupBoxGeneralLeds = EmulationPageWidget->GroupBoxGeneralLeds;
+    LED7 = EmulationPageWidget->LED7;
 }
 
 void TForm1::buildCentralStationPage()
