@@ -950,4 +950,11 @@ QString ZoneTestDeviceTypeName(int code)
     return QCoreApplication::translate("CodeTables", "none");
 }
 
+QString AlarmDeviceTypeName(int code)
+{
+    if (code >= 0 && code < AlarmDeviceTypeNames.count())
+        return AlarmDeviceTypeNames.text(code);
+    return QString::number(code);
+}
+
 } // namespace codetables

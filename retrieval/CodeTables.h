@@ -100,4 +100,8 @@ QString DeviceTypeName(int code, int panelVariant);
 // Unknown codes (0 included) give "none". Never fails.
 QString ZoneTestDeviceTypeName(int code);
 
+// Name of a loop device in alarm reports: the entry of AlarmDeviceTypeNames
+// for codes below 14, the bare number for any other code. Never fails.
+QString AlarmDeviceTypeName(int code);
+
 } // namespace codetables

@@ -42,7 +42,9 @@ using namespace formatters;
 
 namespace {
 
-QString tr(const char *source)
+// A text of the decoders, marked with QT_TRANSLATE_NOOP in the context
+// "RetrievalDecoders".
+QString decoderText(const char *source)
 {
     return QCoreApplication::translate("RetrievalDecoders", source);
 }
@@ -50,7 +52,7 @@ QString tr(const char *source)
 // A resource text X, " = ", a value.
 QString eq(const char *label, const QString &value)
 {
-    return tr(label) + QStringLiteral(" = ") + value;
+    return decoderText(label) + QStringLiteral(" = ") + value;
 }
 QString eq(const char *label, qint64 value)
 {
@@ -351,9 +353,9 @@ void RetrievalDecoders::SensorConfiguration()
             QString led = dash();
             if (variant == 1 && (type == 2 || type == 3 || type == 4 || type == 12)) {
                 switch (nightByte & 0x0F) {
-                case 0: led = tr("ON/ON"); break;
-                case 1: led = tr("OFF/ON"); break;
-                case 2: led = tr("ON/PROGRAMMABLE"); break;
+                case 0: led = decoderText(QT_TRANSLATE_NOOP("RetrievalDecoders", "ON/ON")); break;
+                case 1: led = decoderText(QT_TRANSLATE_NOOP("RetrievalDecoders", "OFF/ON")); break;
+                case 2: led = decoderText(QT_TRANSLATE_NOOP("RetrievalDecoders", "ON/PROGRAMMABLE")); break;
                 default: break;
                 }
             }
@@ -565,7 +567,8 @@ void RetrievalDecoders::OutputConfiguration()
         rec.set(c::Mode, ListBoxOutputMode[(bits >> 2) & 0x01]);
         rec.set(c::OShape, ListBoxInputShape[(bits >> 3) & 0x01]);
         if (M >= 8)
-            rec.set(c::Shape, (bits & 0x10) ? tr("Two-Tone") : tr("Continuous"));
+            rec.set(c::Shape, (bits & 0x10) ? decoderText(QT_TRANSLATE_NOOP("RetrievalDecoders", "Two-Tone"))
+                                            : decoderText(QT_TRANSLATE_NOOP("RetrievalDecoders", "Continuous")));
         rec.set(c::Logging, ListBoxInputLogging[(bits >> 5) & 0x07]);
         const quint8 a0 = r.p(4), a1 = r.p(5), a2 = r.p(6), a3 = r.p(7);
 

@@ -22,6 +22,7 @@ private slots:
     void deviceTypeName();
     void zoneTestDeviceTypeName_data();
     void zoneTestDeviceTypeName();
+    void alarmDeviceTypeName();
 };
 
 void TestCodeTables::lengths_data()
@@ -202,6 +203,15 @@ void TestCodeTables::zoneTestDeviceTypeName()
     QFETCH(int, code);
     QFETCH(QString, name);
     QCOMPARE(ZoneTestDeviceTypeName(code), name);
+}
+
+void TestCodeTables::alarmDeviceTypeName()
+{
+    QCOMPARE(AlarmDeviceTypeName(0), QStringLiteral("none"));
+    QCOMPARE(AlarmDeviceTypeName(6), QStringLiteral("IO"));
+    QCOMPARE(AlarmDeviceTypeName(13), QStringLiteral("LCC"));
+    QCOMPARE(AlarmDeviceTypeName(14), QStringLiteral("14"));
+    QCOMPARE(AlarmDeviceTypeName(255), QStringLiteral("255"));
 }
 
 QTEST_GUILESS_MAIN(TestCodeTables)
