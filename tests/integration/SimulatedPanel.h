@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
@@ -58,6 +59,14 @@ private:
     quint8 at(int i) const { return i < bytes.size() ? quint8(bytes.at(i)) : 0; }
 };
 
+// The simulator process of the running test, for the watchdog to end with
+// the test: left behind, it would keep the test's output open.
+inline std::atomic<qint64> &runningSimulator()
+{
+    static std::atomic<qint64> pid{0};
+    return pid;
+}
+
 // Ends the process with a message when a test runs longer than it may: a
 // fault that blocks the GUI thread or spins in a wait fails instead of
 // hanging the suite.
@@ -70,6 +79,8 @@ public:
               if (!m_cv.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_done; })) {
                   std::fprintf(stderr, "watchdog: the test did not finish within %d s\n", seconds);
                   std::fflush(stderr);
+                  if (const qint64 pid = runningSimulator().load(); pid > 0)
+                      ::kill(pid_t(pid), SIGKILL);
                   std::_Exit(3);
               }
           })
@@ -127,6 +138,7 @@ public:
         m_sim->start(QString::fromLocal8Bit(qgetenv("PANELSIM")), args + options);
         if (!m_sim->waitForStarted(10000))
             return false;
+        runningSimulator().store(m_sim->processId());
         // The link appears when the pseudo-terminal is ready: look on a timer.
         QTimer poll;
         poll.start(5);
@@ -153,6 +165,7 @@ public:
                 m_sim->kill();
             m_sim->waitForFinished(2000);
         }
+        runningSimulator().store(0);
         m_sim.reset();
     }
 
