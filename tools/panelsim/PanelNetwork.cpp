@@ -39,6 +39,7 @@ PanelNetwork::PanelNetwork(const Scenario &scenario)
         NodeState state;
         state.rules = spec.rules;
         state.used = QList<int>(spec.rules.size(), 0);
+        state.front = std::make_shared<PanelFront>(spec.node, spec.emulatedElsewhere, spec.leds);
         m_nodes.insert(spec.node, state);
     }
 }
@@ -67,6 +68,13 @@ CommandAnswer PanelNetwork::handleCommand(quint8 node, quint8 code, const QByteA
         answer.matched = true;
         answer.replies = recordsOf(node, rule.replies);
         answer.unsolicited = recordsOf(node, rule.unsolicited);
+        return answer;
+    }
+
+    // An emulation command that no rule answers: the panel's front plays it.
+    if (code == kCodeEmulation) {
+        answer.unsolicited = recordsOf(node, state.front->command(payload));
+        answer.matched = !answer.unsolicited.isEmpty();
         return answer;
     }
 

@@ -2,17 +2,20 @@
 // The panels at the far end of the line, as the link sees them: a command
 // for a node goes in, the records that the node answers with come out.
 //
-// Today every panel answers from the rules of the scenario (first matching
-// rule wins; a rule with `times` is passed over once used up) and, for a
-// log-in that no rule answers, from the scenario's access code. A panel model
-// (display, keys, LEDs, panel data) can later take commands before or after
-// the rules without touching the link.
+// Every panel answers from the rules of the scenario first (first matching
+// rule wins; a rule with `times` is passed over once used up). A log-in that
+// no rule answers is judged by the scenario's access code; an emulation
+// command (code 39) that no rule answers goes to the panel's front
+// (PanelFront: display, keys, LEDs).
 
+#include "PanelFront.h"
 #include "Scenario.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+
+#include <memory>
 
 namespace panelsim {
 
@@ -53,6 +56,7 @@ private:
     {
         QList<Rule> rules;
         QList<int> used; // how often each rule has answered
+        std::shared_ptr<PanelFront> front;
     };
 
     Scenario m_scenario;

@@ -209,7 +209,8 @@ Scenario scenarioFrom(const QJsonDocument &doc)
         for (qsizetype i = 0; i < nodes.size(); ++i) {
             const QString path = indexed(QStringLiteral("nodes"), i);
             const QJsonObject object = objectAt(nodes.at(i), path);
-            checkKeys(object, path, {QStringLiteral("node"), QStringLiteral("rules")});
+            checkKeys(object, path, {QStringLiteral("node"), QStringLiteral("rules"),
+                                     QStringLiteral("emulated_elsewhere"), QStringLiteral("leds")});
             const QString nodePath = join(path, QStringLiteral("node"));
             if (!object.contains(QStringLiteral("node")))
                 fail(nodePath, QStringLiteral("missing"));
@@ -223,6 +224,19 @@ Scenario scenarioFrom(const QJsonDocument &doc)
                 const QJsonArray rules = arrayAt(object.value(QStringLiteral("rules")), rulesPath);
                 for (qsizetype r = 0; r < rules.size(); ++r)
                     node.rules.append(ruleAt(rules.at(r), indexed(rulesPath, r)));
+            }
+            if (object.contains(QStringLiteral("emulated_elsewhere"))) {
+                const QJsonValue flag = object.value(QStringLiteral("emulated_elsewhere"));
+                if (!flag.isBool())
+                    fail(join(path, QStringLiteral("emulated_elsewhere")), QStringLiteral("not true or false"));
+                node.emulatedElsewhere = flag.toBool();
+            }
+            if (object.contains(QStringLiteral("leds"))) {
+                const QString ledsPath = join(path, QStringLiteral("leds"));
+                if (!parseHexBytes(textAt(object.value(QStringLiteral("leds")), ledsPath), &node.leds))
+                    fail(ledsPath, QStringLiteral("not hex"));
+                if (node.leds.size() != 32)
+                    fail(ledsPath, QStringLiteral("not 32 LED states"));
             }
             s.nodes.append(node);
         }

@@ -36,6 +36,10 @@ struct NodeSpec
 {
     quint8 node = 0;
     QList<Rule> rules;
+    // Panel front: another station emulates this panel already (a start is
+    // refused); the LED states it starts with (32 bytes, empty: normal).
+    bool emulatedElsewhere = false;
+    QByteArray leds;
 };
 
 struct CallSpec
