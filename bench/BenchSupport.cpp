@@ -10,10 +10,27 @@
 
 #include <sys/resource.h>
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 
 namespace bench {
+
+namespace {
+SimulatedLine *g_line = nullptr; // the simulator to stop when a run fails
+}
+
+void fail(const char *format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(stderr, format, args);
+    va_end(args);
+    std::fputc('\n', stderr);
+    if (g_line)
+        g_line->stop();
+    std::exit(1);
+}
 
 QString panelsimPath()
 {
@@ -31,25 +48,23 @@ QString benchSourceDir()
 SimulatedLine::SimulatedLine(const QString &scenario, int baud)
 {
     if (!m_dir.isValid()) {
-        std::fprintf(stderr, "bench: cannot create a temporary directory\n");
-        std::exit(1);
+        fail("bench: cannot create a temporary directory");
     }
     qputenv("VELMORA_WINDIR", m_dir.path().toLocal8Bit());
     QFile ports(m_dir.filePath(QStringLiteral("KXPORTS.INI")));
     if (!ports.open(QIODevice::WriteOnly)) {
-        std::fprintf(stderr, "bench: cannot write the port map\n");
-        std::exit(1);
+        fail("bench: cannot write the port map");
     }
     ports.write("[Ports]\r\n1=" + linkPath().toLocal8Bit() + "\r\n");
     ports.close();
 
     m_sim = std::make_unique<QProcess>();
+    g_line = this;
     m_sim->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_sim->start(panelsimPath(), {QStringLiteral("--scenario"), scenario, QStringLiteral("--pty"), linkPath(),
                                   QStringLiteral("--baud"), QString::number(baud)});
     if (!m_sim->waitForStarted(5000)) {
-        std::fprintf(stderr, "bench: cannot start %s\n", qPrintable(panelsimPath()));
-        std::exit(1);
+        fail("bench: cannot start %s", qPrintable(panelsimPath()));
     }
     // The simulator makes the link when its pseudo-terminal is ready; look for
     // it on a timer instead of spinning.
@@ -63,19 +78,26 @@ SimulatedLine::SimulatedLine(const QString &scenario, int baud)
     poll.start(10);
     loop.exec();
     if (!QFileInfo::exists(linkPath())) {
-        std::fprintf(stderr, "bench: the simulator made no pseudo-terminal\n");
-        std::exit(1);
+        fail("bench: the simulator made no pseudo-terminal");
     }
 }
 
 SimulatedLine::~SimulatedLine()
 {
+    stop();
+}
+
+void SimulatedLine::stop()
+{
+    if (g_line == this)
+        g_line = nullptr;
     if (m_sim && m_sim->state() != QProcess::NotRunning) {
         m_sim->terminate();
         if (!m_sim->waitForFinished(3000))
             m_sim->kill();
         m_sim->waitForFinished(1000);
     }
+    m_dir.remove();
 }
 
 QString SimulatedLine::linkPath() const

@@ -20,11 +20,16 @@ public:
     ~SimulatedLine();
 
     QString linkPath() const;
+    void stop();
 
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<QProcess> m_sim;
 };
+
+// Prints the message on standard error, stops the running simulator (so no
+// panelsim process or temporary folder is left behind) and exits with 1.
+[[noreturn]] void fail(const char *format, ...) __attribute__((format(printf, 1, 2)));
 
 // Process CPU time (user + system) in seconds.
 double processCpuSeconds();

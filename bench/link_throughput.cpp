@@ -89,13 +89,11 @@ Result run(int baud)
     Station station;
     CurrentWindow(station.windowHandle());
     if (OwnNodeID(0, 0, 7) != 1 || OpenComPort(1, quint32(baud), 8, 1, 0) != 1) {
-        std::fprintf(stderr, "link_throughput: cannot open the link at %d baud\n", baud);
-        std::exit(1);
+        bench::fail("link_throughput: cannot open the link at %d baud", baud);
     }
     SendInitializationRequest();
     if (!station.waitFor([&] { return station.linkReady; }, 10000)) {
-        std::fprintf(stderr, "link_throughput: the link did not become ready at %d baud\n", baud);
-        std::exit(1);
+        bench::fail("link_throughput: the link did not become ready at %d baud", baud);
     }
 
     const quint8 request[] = {1, 0x86, 1, 0};
@@ -109,13 +107,11 @@ Result run(int baud)
         // report of the waiting state is posted before UserCommand returns.
         station.linkState = KX_STATE_WAITING_FOR_ACK;
         if (UserCommand(request) != 1) {
-            std::fprintf(stderr, "link_throughput: command refused at exchange %d\n", i);
-            std::exit(1);
+            bench::fail("link_throughput: command refused at exchange %d", i);
         }
         if (!station.waitFor([&] { return station.linkState == KX_STATE_MESSAGE_RECEIVED || station.linkState == KX_STATE_NO_RESPONSE; }, 20000)
             || station.linkState != KX_STATE_MESSAGE_RECEIVED) {
-            std::fprintf(stderr, "link_throughput: no reply at exchange %d (%d baud)\n", i, baud);
-            std::exit(1);
+            bench::fail("link_throughput: no reply at exchange %d (%d baud)", i, baud);
         }
     }
     const double wallSeconds = double(clock.nsecsElapsed()) / 1e9;

@@ -33,13 +33,11 @@ int main(int argc, char **argv)
         HeadlessLink link(api);
         api.CurrentWindow(link.windowHandle());
         if (api.OwnNodeID(0, 0, 7) != 1 || api.OpenComPort(1, kBaud, 8, 1, 0) != 1) {
-            std::fprintf(stderr, "wait_cpu: cannot open the link\n");
-            std::exit(1);
+            bench::fail("wait_cpu: cannot open the link");
         }
         api.SendInitializationRequest();
         if (!link.waitFor([&] { return link.View.SessionButtonsEnabled; }, 10000)) {
-            std::fprintf(stderr, "wait_cpu: the link did not become ready\n");
-            std::exit(1);
+            bench::fail("wait_cpu: the link did not become ready");
         }
 
         link.Session.RequestNode = 1;
