@@ -107,9 +107,9 @@ void RetrievalRecord::set(int role, const QString &text)
     // Row 0 holds the headers; a row number below 1 writes no cell.
     if (m_row >= 1)
         m_grid.setCell(column, m_row, text);
-    const GridColumnSpec *spec = m_layout.columnSpec(column);
-    if (spec && spec->field)
-        setField(spec->field, text);
+    const GridColumnDef *def = m_layout.columnDef(column);
+    if (def && def->field)
+        setField(def->field, text);
 }
 
 void RetrievalRecord::set(int role, const QByteArray &panelText)
@@ -215,7 +215,7 @@ void RetrievalDecoders::PrepareRetrieval(int kind)
     m_table.setDatabaseName(m_programDirectory);
     m_table.setTableName(QString::fromLatin1(PrintTableName));
     m_table.clearFieldDefs();
-    for (const TableFieldSpec &field : m_layout.band()->fields)
+    for (const TableFieldDef &field : m_layout.band()->fields)
         m_table.addFieldDef(QString::fromLatin1(field.name), field.type, field.size);
     m_table.clearIndexDefs();
     m_table.addIndexDef(m_layout.keyFields(), true, m_layout.kindLayout()->unique);

@@ -14,26 +14,26 @@ using platform::FieldType;
 constexpr int W9 = -9;      // 9 pixels per character of the header: the usual width
 constexpr int WText = 500;  // "TEXT" columns
 
-constexpr TableFieldSpec I(const char *name) { return {name, FieldType::Integer, 0}; }
-constexpr TableFieldSpec T(const char *name, int size) { return {name, FieldType::String, size}; }
+constexpr TableFieldDef I(const char *name) { return {name, FieldType::Integer, 0}; }
+constexpr TableFieldDef T(const char *name, int size) { return {name, FieldType::String, size}; }
 
 // 1. Non-volatile sensor data -------------------------------------------------
 namespace s = sensorcol;
 
-constexpr GridColumnSpec sensorColumnsM4[] = {
+constexpr GridColumnDef sensorColumnsM4[] = {
     {s::Loop, H("LOOP"), "Loop", W9},           {s::Device, H("DEVICE"), "Sensor", W9},
     {s::EnDis, H("EN/DIS"), "Enable Disable", W9}, {s::SoakTest, H("SOAK TEST"), "Soak Test", W9},
     {s::DayLevel, H("DAY LEVEL"), "Day Level", W9}, {s::Type, H("TYPE"), "Device Type", W9},
     {s::Zone, H("ZONE"), "Zone", W9},           {s::Text, H("TEXT"), "Text", WText},
 };
-constexpr GridColumnSpec sensorColumnsM5[] = {
+constexpr GridColumnDef sensorColumnsM5[] = {
     {s::Loop, H("LOOP"), "Loop", W9},           {s::Device, H("DEVICE"), "Sensor", W9},
     {s::EnDis, H("EN/DIS"), "Enable Disable", W9}, {s::SoakTest, H("SOAK TEST"), "Soak Test", W9},
     {s::DayLevel, H("DAY LEVEL"), "Day Level", W9}, {s::Type, H("TYPE"), "Device Type", W9},
     {s::Zone, H("ZONE"), "Zone", W9},           {s::Configuration, H("CONFIGURATION"), "Configuration", W9},
     {s::Input, H("INPUT "), "Input", W9},       {s::Text, H("TEXT"), "Text", WText},
 };
-constexpr GridColumnSpec sensorColumnsM7[] = {
+constexpr GridColumnDef sensorColumnsM7[] = {
     {s::Loop, H("LOOP"), "Loop", W9},           {s::Device, H("DEVICE"), "Sensor", W9},
     {s::EnDis, H("EN/DIS"), "Enable Disable", W9}, {s::SoakTest, H("SOAK TEST"), "Soak Test", W9},
     {s::EnWAlmStore, H("EN.W.ALM. STORE"), "Enable With Alarm", W9},
@@ -42,7 +42,7 @@ constexpr GridColumnSpec sensorColumnsM7[] = {
     {s::Input, H("INPUT "), "Input", W9},       {s::AspDelay, H("ASP DELAY"), "ASP Delay", W9},
     {s::Text, H("TEXT"), "Text", WText},
 };
-constexpr GridColumnSpec sensorColumnsM801[] = {
+constexpr GridColumnDef sensorColumnsM801[] = {
     {s::Loop, H("LOOP"), "Loop", W9},           {s::Device, H("DEVICE"), "Sensor", W9},
     {s::EnDis, H("EN/DIS"), "Enable Disable", W9}, {s::SoakTest, H("SOAK TEST"), "Soak Test", W9},
     {s::EnWAlmStore, H("EN.W.ALM. STORE"), "Enable With Alarm", W9},
@@ -51,7 +51,7 @@ constexpr GridColumnSpec sensorColumnsM801[] = {
     {s::Configuration, H("CONFIGURATION"), "Configuration", W9}, {s::Input, H("INPUT "), "Input", W9},
     {s::AspDelay, H("ASP DELAY"), "ASP Delay", W9}, {s::Text, H("TEXT"), "Text", WText},
 };
-constexpr GridColumnSpec sensorColumnsM837[] = {
+constexpr GridColumnDef sensorColumnsM837[] = {
     {s::Loop, H("LOOP"), "Loop", W9},           {s::Device, H("DEVICE"), "Sensor", W9},
     {s::EnDis, H("EN/DIS"), "Enable Disable", W9}, {s::SoakTest, H("SOAK TEST"), "Soak Test", W9},
     {s::EnWAlmStore, H("EN.W.ALM. STORE"), "Enable With Alarm", W9},
@@ -61,7 +61,7 @@ constexpr GridColumnSpec sensorColumnsM837[] = {
     {s::AspDelay, H("ASP DELAY"), "ASP Delay", W9},
     {s::LedRemoteOutput, H("LED/REMOTE OUTPUT"), "RemoteLED", W9}, {s::Text, H("TEXT"), "Text", WText},
 };
-constexpr GridColumnSpec sensorColumnsM10[] = {
+constexpr GridColumnDef sensorColumnsM10[] = {
     {s::Loop, H("LOOP"), "Loop", W9},           {s::Device, H("DEVICE"), "Sensor", W9},
     {s::EnDis, H("EN/DIS"), "Enable Disable", W9}, {s::SoakTest, H("SOAK TEST"), "Soak Test", W9},
     {s::EnWAlmStore, H("EN.W.ALM. STORE"), "Enable With Alarm", W9},
@@ -73,30 +73,30 @@ constexpr GridColumnSpec sensorColumnsM10[] = {
     {s::VirtualAddress, H("VIRTUAL ADDRESS"), "Virtual Address", W9}, {s::Text, H("TEXT"), "Text", WText},
 };
 
-constexpr TableFieldSpec sensorFieldsM4[] = {
+constexpr TableFieldDef sensorFieldsM4[] = {
     I("Loop"), I("Sensor"), T("Enable Disable", 10), T("Soak Test", 10), T("Day Level", 15), T("Device Type", 10),
     I("Zone"), T("Text", 80),
 };
-constexpr TableFieldSpec sensorFieldsM5[] = {
+constexpr TableFieldDef sensorFieldsM5[] = {
     I("Loop"), I("Sensor"), T("Enable Disable", 10), T("Soak Test", 10), T("Day Level", 15), T("Device Type", 10),
     I("Zone"), T("Configuration", 20), T("Input", 10), T("Text", 80),
 };
-constexpr TableFieldSpec sensorFieldsM7[] = {
+constexpr TableFieldDef sensorFieldsM7[] = {
     I("Loop"), I("Sensor"), T("Enable Disable", 10), T("Soak Test", 10), T("Enable With Alarm", 10),
     T("Day Level", 15), T("Device Type", 10), I("Zone"), T("Configuration", 20), T("Input", 10),
     T("ASP Delay", 5), T("Text", 80),
 };
-constexpr TableFieldSpec sensorFieldsM801[] = {
+constexpr TableFieldDef sensorFieldsM801[] = {
     I("Loop"), I("Sensor"), T("Enable Disable", 10), T("Soak Test", 10), T("Enable With Alarm", 10),
     T("Day Level", 15), T("Night Level", 15), T("Device Type", 10), I("Zone"), T("Configuration", 20),
     T("Input", 10), T("ASP Delay", 5), T("Text", 80),
 };
-constexpr TableFieldSpec sensorFieldsM837[] = {
+constexpr TableFieldDef sensorFieldsM837[] = {
     I("Loop"), I("Sensor"), T("Enable Disable", 10), T("Soak Test", 10), T("Enable With Alarm", 10),
     T("Day Level", 15), T("Night Level", 15), T("Device Type", 10), I("Zone"), T("Configuration", 20),
     T("Input", 10), T("ASP Delay", 5), T("RemoteLED", 20), T("Text", 80),
 };
-constexpr TableFieldSpec sensorFieldsM10[] = {
+constexpr TableFieldDef sensorFieldsM10[] = {
     I("Loop"), I("Sensor"), T("Enable Disable", 10), T("Soak Test", 10), T("Enable With Alarm", 10),
     T("Day Level", 15), T("Night Level", 15), T("Device Type", 10), I("Zone"), T("Configuration", 20),
     T("Input", 10), T("ASP Delay", 5), T("RemoteLED", 20), T("Virtual Address", 20), T("Text", 80),
@@ -112,14 +112,14 @@ constexpr LayoutBand sensorBands[] = {
 // 2. Non-volatile zone data ---------------------------------------------------
 namespace z = zonecol;
 
-constexpr GridColumnSpec zoneColumnsM0[] = {
+constexpr GridColumnDef zoneColumnsM0[] = {
     {z::Zone, H("ZONE"), "Zone", W9},               {z::Status, H("STATUS"), "Status", W9},
     {z::TwoTry, H("TWO-TRY"), "TwoTryMode", W9},     {z::OnOff, H("ON-OFF"), "OnOffMode", W9},
     {z::NightMode, H("NIGHT MODE"), "NightMode", W9}, {z::ConfMode, H("CONF. MODE"), "ConfMode", W9},
     {z::SndDelay, H("SND. DELAY"), "SndDelay", W9},   {z::FBDelay, H("FB. DELAY"), "FBDelay", W9},
     {z::Area, H("AREA"), "Area", W9},                {z::Text, H("TEXT"), "Text", WText},
 };
-constexpr GridColumnSpec zoneColumnsM8[] = {
+constexpr GridColumnDef zoneColumnsM8[] = {
     {z::Zone, H("ZONE"), "Zone", W9},               {z::Status, H("STATUS"), "Status", W9},
     {z::TwoTry, H("TWO-TRY"), "TwoTryMode", W9},     {z::OnOff, H("ON-OFF"), "OnOffMode", W9},
     {z::NightMode, H("NIGHT MODE"), "NightMode", W9}, {z::ConfMode, H("CONF. MODE"), "ConfMode", W9},
@@ -127,7 +127,7 @@ constexpr GridColumnSpec zoneColumnsM8[] = {
     {z::IntrinSave, H("INTRIN.SAVE"), "IntSave", W9}, {z::HMO, H("HMO"), "HMO", W9},
     {z::Area, H("AREA"), "Area", W9},                {z::Text, H("TEXT"), "Text", WText},
 };
-constexpr GridColumnSpec zoneColumnsM9[] = {
+constexpr GridColumnDef zoneColumnsM9[] = {
     {z::Zone, H("ZONE"), "Zone", W9},               {z::Status, H("STATUS"), "Status", W9},
     {z::TwoTry, H("TWO-TRY"), "TwoTryMode", W9},     {z::OnOff, H("ON-OFF"), "OnOffMode", W9},
     {z::NightMode, H("NIGHT MODE"), "NightMode", W9}, {z::ConfMode, H("CONF. MODE"), "ConfMode", W9},
@@ -138,15 +138,15 @@ constexpr GridColumnSpec zoneColumnsM9[] = {
     {z::ZoneLed, H("ZONE LED"), "ZoneLED", -8},      {z::Area, H("AREA"), "Area", W9},
     {z::Text, H("TEXT"), "Text", WText},
 };
-constexpr TableFieldSpec zoneFieldsM0[] = {
+constexpr TableFieldDef zoneFieldsM0[] = {
     I("Zone"), T("Status", 10), T("TwoTryMode", 10), T("OnOffMode", 10), T("NightMode", 10), T("ConfMode", 10),
     T("SndDelay", 10), T("FBDelay", 10), I("Area"), T("Text", 80),
 };
-constexpr TableFieldSpec zoneFieldsM8[] = {
+constexpr TableFieldDef zoneFieldsM8[] = {
     I("Zone"), T("Status", 10), T("TwoTryMode", 10), T("OnOffMode", 10), T("NightMode", 10), T("ConfMode", 10),
     T("SndDelay", 10), T("FBDelay", 10), T("IntSave", 10), T("HMO", 10), I("Area"), T("Text", 80),
 };
-constexpr TableFieldSpec zoneFieldsM9[] = {
+constexpr TableFieldDef zoneFieldsM9[] = {
     I("Zone"), T("Status", 10), T("TwoTryMode", 10), T("OnOffMode", 10), T("NightMode", 10), T("ConfMode", 10),
     T("SndDelay", 10), T("FBDelay", 10), T("IntSave", 10), T("HMO", 10), T("Hausalarm", 10), T("LA", 10),
     T("Sprinkler", 10), I("SystemZone"), I("ZoneLED"), I("Area"), T("Text", 80),
@@ -156,29 +156,29 @@ constexpr LayoutBand zoneBands[] = {
 };
 
 // 3. Non-volatile area data ---------------------------------------------------
-constexpr GridColumnSpec areaColumns[] = {
+constexpr GridColumnDef areaColumns[] = {
     {0, H("AREA"), "Area", W9},     {1, H("STATUS"), "Status", W9}, {2, H("COINC."), "Coinc", W9},
     {3, H("ADJ.(1)"), "Adj1", W9},  {4, H("ADJ.(2)"), "Adj2", W9},  {5, H("ADJ.(3)"), "Adj3", W9},
     {6, H("ADJ.(4)"), "Adj4", W9},  {7, H("ADJ.(5)"), "Adj5", W9},  {8, H("TEXT"), "Text", WText},
 };
-constexpr TableFieldSpec areaFields[] = {
+constexpr TableFieldDef areaFields[] = {
     I("Area"), T("Status", 10), T("Coinc", 10), I("Adj1"), I("Adj2"), I("Adj3"), I("Adj4"), I("Adj5"), T("Text", 80),
 };
 constexpr LayoutBand areaBands[] = {{0, 0, areaColumns, areaFields}};
 
 // 4. Non-volatile loop data ---------------------------------------------------
-constexpr GridColumnSpec loopColumns[] = {{0, H("LOOP"), "Loop", W9}, {1, H("STATUS"), "Status", W9}};
-constexpr TableFieldSpec loopFields[] = {I("Loop"), T("Status", 10)};
+constexpr GridColumnDef loopColumns[] = {{0, H("LOOP"), "Loop", W9}, {1, H("STATUS"), "Status", W9}};
+constexpr TableFieldDef loopFields[] = {I("Loop"), T("Status", 10)};
 constexpr LayoutBand loopBands[] = {{0, 0, loopColumns, loopFields}};
 
 // 5. Non-volatile input data --------------------------------------------------
-constexpr GridColumnSpec inputColumns[] = {
+constexpr GridColumnDef inputColumns[] = {
     {0, H("INPUT "), "Input", W9},  {1, H("TYPE"), "Type", W9},       {2, H("LATCHING"), "Latch", W9},
     {3, H("SHAPE"), "Shape", W9},   {4, H("STATE"), "State", W9},     {5, H("LOGGING"), "Logging", W9},
     {6, H("ADR. 0"), "Adr0", W9},   {7, H("ADR. 1"), "Adr1", W9},     {8, H("ADR. 2"), "Adr2", W9},
     {9, H("TEXT"), "Text", WText},
 };
-constexpr TableFieldSpec inputFields[] = {
+constexpr TableFieldDef inputFields[] = {
     I("Input"), T("Type", 10), T("Latch", 10), T("Shape", 10), T("State", 10), T("Logging", 10),
     T("Adr0", 10), T("Adr1", 10), T("Adr2", 10), T("Text", 80),
 };
@@ -187,7 +187,7 @@ constexpr LayoutBand inputBands[] = {{0, 0, inputColumns, inputFields}};
 // 6. Non-volatile output data -------------------------------------------------
 namespace o = outputcol;
 
-constexpr GridColumnSpec outputColumnsM0[] = {
+constexpr GridColumnDef outputColumnsM0[] = {
     {o::Output, H("OUTPUT "), "Output", W9}, {o::Type, H("TYPE"), "Type", W9},
     {o::Latching, H("LATCHING"), "Latch", W9}, {o::TShape, H("T-SHAPE"), "TShape", W9},
     {o::Mode, H("MODE"), "Mode", -18},       {o::OShape, H("O-SHAPE"), "OShape", W9},
@@ -196,7 +196,7 @@ constexpr GridColumnSpec outputColumnsM0[] = {
     {o::Link, H("ADR. 2"), "Adr3", W9},      {o::Target, H("ADR. 3"), nullptr, W9},
     {o::Text, H("TEXT"), "Text", WText},
 };
-constexpr GridColumnSpec outputColumnsM8[] = {
+constexpr GridColumnDef outputColumnsM8[] = {
     {o::Output, H("OUTPUT "), "Output", W9}, {o::Type, H("TYPE"), "Type", W9},
     {o::Latching, H("LATCHING"), "Latch", W9}, {o::TShape, H("T-SHAPE"), "TShape", W9},
     {o::Mode, H("MODE"), "Mode", -18},       {o::OShape, H("O-SHAPE"), "OShape", W9},
@@ -206,24 +206,24 @@ constexpr GridColumnSpec outputColumnsM8[] = {
     {o::Target, H("ADR. 3"), nullptr, W9},   {o::Text, H("TEXT"), "Text", WText},
 };
 // The shape field exists in every band; below host 8 it stays empty.
-constexpr TableFieldSpec outputFields[] = {
+constexpr TableFieldDef outputFields[] = {
     I("Output"), T("Type", 10), T("Latch", 10), T("TShape", 10), T("Mode", 10), T("OShape", 10), T("Shape", 10),
     T("Logging", 10), T("Adr0", 10), T("Adr1", 10), T("Adr2", 10), T("Adr3", 10), T("Text", 80),
 };
 constexpr LayoutBand outputBands[] = {{0, 0, outputColumnsM0, outputFields}, {8, 0, outputColumnsM8, outputFields}};
 
 // 7. Non-volatile logic data --------------------------------------------------
-constexpr GridColumnSpec logicColumns[] = {
+constexpr GridColumnDef logicColumns[] = {
     {0, H("LOGIC LINE"), "LogicLine", W9}, {1, H("OPRATOR"), "Oprator", W9}, {2, H("OPERAND"), "Operand", W9},
     {3, H("VALUE"), "Value", W9},          {4, H("TIMER"), "Timer", W9},
 };
-constexpr TableFieldSpec logicFields[] = {
+constexpr TableFieldDef logicFields[] = {
     I("LogicLine"), T("Oprator", 10), T("Operand", 10), T("Value", 10), T("Timer", 10),
 };
 constexpr LayoutBand logicBands[] = {{0, 0, logicColumns, logicFields}};
 
 // 8. Volatile sensor data -----------------------------------------------------
-constexpr GridColumnSpec sensorValueColumns[] = {
+constexpr GridColumnDef sensorValueColumns[] = {
     {0, H("LOOP"), "Loop", W9},               {1, H("SENSOR"), "Sensor", W9},
     {2, H("FIELD TYPE"), "FldType", W9},      {3, H("ADJUSTED VALUE"), "ADJValue", W9},
     {4, H("FIELD VALUE"), "FldValue", W9},    {5, H("AVERAGE"), "Average", W9},
@@ -232,7 +232,7 @@ constexpr GridColumnSpec sensorValueColumns[] = {
     {10, H("COMMS."), "Comms", W9},           {11, H("ALARM COUNT"), "AlarmCount", W9},
     {12, H("LOWEST"), "Lowest1", 70},         {13, H("HIGHEST"), "Highest1", 70},
 };
-constexpr TableFieldSpec sensorValueFields[] = {
+constexpr TableFieldDef sensorValueFields[] = {
     I("Loop"), I("Sensor"), T("FldType", 10), T("ADJValue", 10), T("FldValue", 10), T("Average", 10),
     T("Lowest", 10), T("Highest", 10), T("Test", 10), T("Contam", 10), T("Comms", 10), T("AlarmCount", 10),
     T("Lowest1", 20), T("Highest1", 20),
@@ -240,7 +240,7 @@ constexpr TableFieldSpec sensorValueFields[] = {
 constexpr LayoutBand sensorValueBands[] = {{0, 0, sensorValueColumns, sensorValueFields}};
 
 // 9. Volatile zone data -------------------------------------------------------
-constexpr GridColumnSpec zoneStatusColumns[] = {
+constexpr GridColumnDef zoneStatusColumns[] = {
     {0, H("ZONE"), "Zone", W9},           {1, H("FIRE"), "Fire", W9},           {2, H("FAULT"), "Fault", W9},
     {3, H("COINC."), "Coinc", W9},        {4, H("ISO."), "ISO", W9},            {5, H("TEST"), "Test", W9},
     {6, H("COND."), "Cond", W9},          {7, H("ENABLED"), "Enabled", W9},     {8, H("NIGHT MODE"), "NightMode", W9},
@@ -248,7 +248,7 @@ constexpr GridColumnSpec zoneStatusColumns[] = {
     {12, H("COND. CNT"), "CondCnt", W9},  {13, H("COINC. CNT"), "CoincCnt", W9}, {14, H("ISO. CNT"), "ISOCnt", W9},
     {15, H("TEST START"), "TestOn", W9},  {16, H("TEST END"), "TestOff", W9},
 };
-constexpr TableFieldSpec zoneStatusFields[] = {
+constexpr TableFieldDef zoneStatusFields[] = {
     I("Zone"), T("Fire", 10), T("Fault", 10), T("Coinc", 10), T("ISO", 10), T("Test", 10), T("Cond", 10),
     T("Enabled", 10), T("NightMode", 10), T("SecMode", 10), T("AlmCnt", 10), T("FaultCnt", 10), T("CondCnt", 10),
     T("CoincCnt", 10), T("ISOCnt", 10), T("TestOn", 10), T("TestOff", 10),
@@ -256,40 +256,40 @@ constexpr TableFieldSpec zoneStatusFields[] = {
 constexpr LayoutBand zoneStatusBands[] = {{0, 0, zoneStatusColumns, zoneStatusFields}};
 
 // 10. Volatile area data ------------------------------------------------------
-constexpr GridColumnSpec areaStatusColumns[] = {
+constexpr GridColumnDef areaStatusColumns[] = {
     {0, H("AREA"), "Area", W9},           {1, H("FIRE"), "Fire", W9},         {2, H("FAULT"), "Fault", W9},
     {3, H("COINC."), "Coinc", W9},        {4, H("ISO."), "ISO", W9},          {5, H("ENABLED"), "Enabled", W9},
     {6, H("ALM. CNT"), "AlmCnt", W9},     {7, H("FAULT CNT"), "FaultCnt", W9}, {8, H("COND. CNT"), "CondCnt", W9},
     {9, H("COINC. CNT"), "CoincCnt", W9}, {10, H("ISO. CNT"), "ISOCnt", W9},
 };
-constexpr TableFieldSpec areaStatusFields[] = {
+constexpr TableFieldDef areaStatusFields[] = {
     I("Area"), T("Fire", 10), T("Fault", 10), T("Coinc", 10), T("ISO", 10), T("Enabled", 10), T("AlmCnt", 10),
     T("FaultCnt", 10), T("CondCnt", 10), T("CoincCnt", 10), T("ISOCnt", 10),
 };
 constexpr LayoutBand areaStatusBands[] = {{0, 0, areaStatusColumns, areaStatusFields}};
 
 // 11. Volatile loop data ------------------------------------------------------
-constexpr GridColumnSpec loopStatusColumns[] = {
+constexpr GridColumnDef loopStatusColumns[] = {
     {0, H("LOOP"), "Loop", W9},           {1, H("OVERLOAD A"), "OverloadA", W9}, {2, H("OVERLOAD B"), "OverloadB", W9},
     {3, H("OPEN LOOP"), "OpenLoop", W9},  {4, H("LOOP PART ISO."), "LoopPartISO", W9},
     {5, H("ISOLATED"), "Isolated", W9},
 };
-constexpr TableFieldSpec loopStatusFields[] = {
+constexpr TableFieldDef loopStatusFields[] = {
     I("Loop"), T("OverloadA", 10), T("OverloadB", 10), T("OpenLoop", 10), T("LoopPartISO", 10), T("Isolated", 10),
 };
 constexpr LayoutBand loopStatusBands[] = {{0, 0, loopStatusColumns, loopStatusFields}};
 
 // 12. and 13. Volatile input and output data ----------------------------------
-constexpr GridColumnSpec inputStatusColumns[] = {{0, H("INPUT "), "Input", 200}, {1, H("STATE"), "State", 200}};
-constexpr TableFieldSpec inputStatusFields[] = {I("Input"), T("State", 10)};
+constexpr GridColumnDef inputStatusColumns[] = {{0, H("INPUT "), "Input", 200}, {1, H("STATE"), "State", 200}};
+constexpr TableFieldDef inputStatusFields[] = {I("Input"), T("State", 10)};
 constexpr LayoutBand inputStatusBands[] = {{0, 0, inputStatusColumns, inputStatusFields}};
 
-constexpr GridColumnSpec outputStatusColumns[] = {{0, H("OUTPUT "), "Output", 200}, {1, H("STATE"), "State", 200}};
-constexpr TableFieldSpec outputStatusFields[] = {I("Output"), T("State", 10)};
+constexpr GridColumnDef outputStatusColumns[] = {{0, H("OUTPUT "), "Output", 200}, {1, H("STATE"), "State", 200}};
+constexpr TableFieldDef outputStatusFields[] = {I("Output"), T("State", 10)};
 constexpr LayoutBand outputStatusBands[] = {{0, 0, outputStatusColumns, outputStatusFields}};
 
 // 14. Volatile event data -----------------------------------------------------
-constexpr GridColumnSpec eventColumns[] = {
+constexpr GridColumnDef eventColumns[] = {
     {0, H("COUNT"), "Count", W9},    {1, H("PANEL"), "Panel", W9},   {2, H("DATE"), "Date", 50},
     {3, H("TIME"), "Time", 50},      {4, H("PAR1"), "Par1", 150},    {5, H("TEXT"), "Text", 200},
     {6, H("CLASS"), "Class", W9},    {7, H("PAR2"), "Par2", W9},     {8, H("PAR3"), "Par3", W9},
@@ -297,7 +297,7 @@ constexpr GridColumnSpec eventColumns[] = {
     {12, H("EVENT"), "Event", W9},   {13, H("TYPE"), "Type", W9},    {14, H("STATUS"), "Status", W9},
     {15, H("CLASS COUNT"), "ClassCount", 70},
 };
-constexpr TableFieldSpec eventFields[] = {
+constexpr TableFieldDef eventFields[] = {
     I("Count"), T("Panel", 10), T("Date", 10), T("Time", 10), T("Class", 10), T("Par1", 80), T("Text", 80),
     T("Par2", 80), T("Par3", 80), T("Par4", 80), T("Par5", 80), T("Par6", 80), T("Event", 10), T("Type", 10),
     T("Status", 10), T("ClassCount", 10),
@@ -307,7 +307,7 @@ constexpr LayoutBand eventBands[] = {{0, 0, eventColumns, eventFields}};
 // 15. LON devices -------------------------------------------------------------
 namespace l = loncol;
 
-constexpr GridColumnSpec lonColumnsM6[] = {
+constexpr GridColumnDef lonColumnsM6[] = {
     {l::Nr, H("LON NR."), "Nr", W9},                  {l::Status, H("LON STATUS"), "Status", W9},
     {l::Type, H("LON TYPE"), "Type", W9},             {l::Enclosure, H("LON ENCLOSURE"), "Enclosure", W9},
     {l::Bucket, H("LON BUCKET"), "Bucket", W9},       {l::Slot, H("LON SLOT"), "Slot", W9},
@@ -324,7 +324,7 @@ constexpr GridColumnSpec lonColumnsM6[] = {
     {l::Out1 + 2, H("LON OUT3"), "Out3", W9},         {l::Out1 + 3, H("LON OUT4"), "Out4", W9},
     {l::Out1 + 4, H("LON OUT5"), "Out5", W9},
 };
-constexpr GridColumnSpec lonColumnsM7[] = {
+constexpr GridColumnDef lonColumnsM7[] = {
     {l::Nr, H("LON NR."), "Nr", W9},                  {l::Status, H("LON STATUS"), "Status", W9},
     {l::Type, H("LON TYPE"), "Type", W9},             {l::Enclosure, H("LON ENCLOSURE"), "Enclosure", W9},
     {l::Bucket, H("LON BUCKET"), "Bucket", W9},       {l::Slot, H("LON SLOT"), "Slot", W9},
@@ -345,7 +345,7 @@ constexpr GridColumnSpec lonColumnsM7[] = {
     {l::Out1 + 4, H("LON OUT5"), "Out5", W9},
 };
 // The neuron ID is twelve hex digits; its field holds all twelve.
-constexpr TableFieldSpec lonFields[] = {
+constexpr TableFieldDef lonFields[] = {
     I("Nr"), T("Status", 10), T("Type", 10), T("Enclosure", 10), T("Bucket", 10), T("Slot", 10), T("SWVersion", 10),
     T("NodeID", 10), T("NeuronID", 12), T("OEMCode", 10), T("ProductCode", 10), T("HWVersion", 10), T("Config", 10),
     T("DeviceMode", 10), T("DeviceCommon", 10), T("Par1", 10), T("Par2", 10), T("Par3", 10), T("Par4", 10),
@@ -355,37 +355,37 @@ constexpr TableFieldSpec lonFields[] = {
 constexpr LayoutBand lonBands[] = {{0, 0, lonColumnsM6, lonFields}, {7, 0, lonColumnsM7, lonFields}};
 
 // 16. Pager -------------------------------------------------------------------
-constexpr GridColumnSpec pagerColumns[] = {
+constexpr GridColumnDef pagerColumns[] = {
     {0, H("PAGER"), "Pager", W9},                {1, H("ADDRESS"), "Address", W9},
     {2, H("BEEP CODE"), "BeepCode", W9},         {3, H("CALL TYPE"), "CallType", W9},
     {4, H("NR OF TRANSMISSIONS"), "Transmission", W9}, {5, H("DISPLAY CHARACTERS"), "DisplayChar", W9},
     {6, H("MESSAGE TYPE"), "MessageType", W9},   {7, H("GROUP ID"), "GroupID", W9},
 };
-constexpr TableFieldSpec pagerFields[] = {
+constexpr TableFieldDef pagerFields[] = {
     I("Pager"), T("Address", 10), T("BeepCode", 10), T("CallType", 10), T("Transmission", 10), T("DisplayChar", 10),
     T("MessageType", 10), T("GroupID", 10),
 };
 constexpr LayoutBand pagerBands[] = {{0, 0, pagerColumns, pagerFields}};
 
 // 17. Zone test results -------------------------------------------------------
-constexpr GridColumnSpec zoneTestColumns[] = {
+constexpr GridColumnDef zoneTestColumns[] = {
     {0, H("ZONE"), "Zone", W9},                   {1, H("LOOP"), "Loop", W9},
     {2, H("ADDRESS"), "Address", W9},             {3, H("Device Type"), "Device Type", W9},
     {4, H("Test On Date"), "Test On Date", W9},   {5, H("Test On Time"), "Test On Time", W9},
     {6, H("Test Off Date"), "Test Off Date", W9}, {7, H("Test Off Time"), "Test Off Time", W9},
     {8, H("Activated"), "Fire On", W9},           {9, H("Reset"), "Fire Off", W9},
 };
-constexpr TableFieldSpec zoneTestFields[] = {
+constexpr TableFieldDef zoneTestFields[] = {
     I("Zone"), I("Loop"), I("Address"), T("Device Type", 10), T("Test On Date", 8), T("Test On Time", 5),
     T("Test Off Date", 8), T("Test Off Time", 5), T("Fire On", 10), T("Fire Off", 10),
 };
 constexpr LayoutBand zoneTestBands[] = {{0, 0, zoneTestColumns, zoneTestFields}};
 
 // 18. System zone data --------------------------------------------------------
-constexpr GridColumnSpec systemZoneColumns[] = {
+constexpr GridColumnDef systemZoneColumns[] = {
     {0, H("SYSTEM ZONE"), "SystemZone", W9}, {1, H("STATE"), "State", W9}, {2, H("RESULT"), "Result", -20},
 };
-constexpr TableFieldSpec systemZoneFields[] = {I("SystemZone"), T("State", 10), T("Result", 50)};
+constexpr TableFieldDef systemZoneFields[] = {I("SystemZone"), T("State", 10), T("Result", 50)};
 constexpr LayoutBand systemZoneBands[] = {{0, 0, systemZoneColumns, systemZoneFields}};
 
 #undef H
@@ -468,7 +468,7 @@ RetrievalLayout::RetrievalLayout(const KindLayout &layout, const LayoutInputs &i
     }
 }
 
-const GridColumnSpec *RetrievalLayout::columnSpec(int column) const
+const GridColumnDef *RetrievalLayout::columnDef(int column) const
 {
     if (!m_band || column < 0 || column >= int(m_band->columns.size()))
         return nullptr;
@@ -477,18 +477,18 @@ const GridColumnSpec *RetrievalLayout::columnSpec(int column) const
 
 QString RetrievalLayout::header(int column) const
 {
-    const GridColumnSpec *spec = columnSpec(column);
-    return spec ? layoutText(spec->header) : QString();
+    const GridColumnDef *def = columnDef(column);
+    return def ? layoutText(def->header) : QString();
 }
 
 int RetrievalLayout::width(int column) const
 {
-    const GridColumnSpec *spec = columnSpec(column);
-    if (!spec)
+    const GridColumnDef *def = columnDef(column);
+    if (!def)
         return 0;
-    if (spec->width > 0)
-        return spec->width;
-    return -spec->width * int(header(column).size());
+    if (def->width > 0)
+        return def->width;
+    return -def->width * int(header(column).size());
 }
 
 QStringList RetrievalLayout::keyFields() const

@@ -61,7 +61,7 @@ enum : int { Nr, Status, Type, Enclosure, Bucket, Slot, SWVersion, NodeID, Neuro
              Config, DeviceMode, DeviceCommon, Par1, Par13 = Par1 + 12, Out1, Out5 = Out1 + 4 };
 }
 
-struct GridColumnSpec
+struct GridColumnDef
 {
     int role;
     const char *header;   // source text, context "RetrievalLayouts"
@@ -69,7 +69,7 @@ struct GridColumnSpec
     int width;            // > 0: pixels; < 0: -(pixels per character of the header)
 };
 
-struct TableFieldSpec
+struct TableFieldDef
 {
     const char *name;
     platform::FieldType type;
@@ -80,8 +80,8 @@ struct LayoutBand
 {
     int fromMajor;
     int fromMinor;
-    std::span<const GridColumnSpec> columns;
-    std::span<const TableFieldSpec> fields;
+    std::span<const GridColumnDef> columns;
+    std::span<const TableFieldDef> fields;
 };
 
 // How the row count of a kind's grid is worked out.
@@ -137,7 +137,7 @@ public:
     int rowCount() const { return m_rows; }
     // Column of a role in this band, or -1 when the band does not show it.
     int columnOf(int role) const { return (role >= 0 && role < MaxRoles) ? m_columnOfRole[size_t(role)] : -1; }
-    const GridColumnSpec *columnSpec(int column) const;
+    const GridColumnDef *columnDef(int column) const;
 
     // Translated header text and width in pixels of a column.
     QString header(int column) const;

@@ -282,17 +282,17 @@ void TestRetrievalLayouts::everyColumnFieldIsATableField()
         const KindLayout *layout = kindLayout(kind);
         QVERIFY(layout != nullptr);
         for (const LayoutBand &band : layout->bands) {
-            for (const GridColumnSpec &column : band.columns) {
+            for (const GridColumnDef &column : band.columns) {
                 if (!column.field)
                     continue;
                 bool found = false;
-                for (const TableFieldSpec &field : band.fields)
+                for (const TableFieldDef &field : band.fields)
                     found = found || QByteArray(field.name) == QByteArray(column.field);
                 QVERIFY2(found, qPrintable(QStringLiteral("kind %1 column %2").arg(kind).arg(column.header)));
             }
             for (const QString &k : QString::fromLatin1(layout->key).split(QLatin1Char(';'))) {
                 bool found = false;
-                for (const TableFieldSpec &field : band.fields)
+                for (const TableFieldDef &field : band.fields)
                     found = found || k == QLatin1String(field.name);
                 QVERIFY2(found, qPrintable(QStringLiteral("kind %1 key %2").arg(kind).arg(k)));
             }
