@@ -42,9 +42,11 @@ void DisplayStreamDecoder::DecodeDisplayStream()
         m_state.EmulationActive = false;
         m_host.ResetLeds();
         m_lcd.Clear();
-        if (!m_state.EscapeSeen) {
-            // The panel ended the emulation before it showed anything: its
-            // front is emulated by another station.
+        // The panel ended the emulation before it showed anything: its front
+        // is emulated by another station. Only the emulated panel can say so:
+        // when the operator switches panels, the previous panel confirms its
+        // stop with this status too, and that is no refusal.
+        if (!m_state.EscapeSeen && record.node() == m_session.TargetNode) {
             const QString text = tr("Panel already emulated");
             m_host.setStatusBar(text);
             platform::showMessage(m_host.dialogParent(), platform::MessageType::Information, text);

@@ -286,6 +286,9 @@ private slots:
             << QStringList{"01:02 1b2b 41", "01:05"} << false;
         QTest::newRow("end from another node counts too")
             << QStringList{"01:02 1b2b 41", "09:05"} << false;
+        // The previous panel confirming its stop while the operator switches
+        // to this one is no refusal of this one.
+        QTest::newRow("stop of the previous panel is no refusal") << QStringList{"09:05"} << false;
     }
 
     void statusEnd()
