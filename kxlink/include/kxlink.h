@@ -25,6 +25,9 @@
  *
  * Functions returning uint8_t return 1 for success; anything else is failure.
  * Every call returns promptly: the work happens on the library's I/O thread.
+ * OpenComPort and CloseComPort wait for the opening or closing itself (a TCP
+ * connection: at most 5 s), never for line traffic. Before LoadDll and after
+ * UnloadDll every call is refused (returns 0) or does nothing.
  * The wire protocol is described in docs/link-protocol.md.
  */
 #ifndef KXLINK_H
@@ -98,7 +101,10 @@ KXLINK_API void CurrentWindow(KxWindowHandle window);
 
 /* Queues one command record for sending. The record is read during the call
  * only. Returns 1 when accepted; the link-state report 1 has then already
- * been posted. */
+ * been posted. Refused (0) when no port is open or 16 commands already wait
+ * behind the one being sent. A command that nothing can carry (the modem in
+ * command mode, a hang-up under way, the port gone) is accepted and then
+ * reported as link state 2. */
 KXLINK_API uint8_t UserCommand(const uint8_t *record);
 
 /* Asks the panel network to (re)start the link; its acknowledgement is
@@ -108,7 +114,8 @@ KXLINK_API void SendInitializationRequest(void);
 KXLINK_API void EnableWatchDogs(void);
 KXLINK_API void DisableWatchDogs(void);
 
-/* Asks the modem for "OK"; the answer comes as WM_USER+0x09. */
+/* Asks the modem for "OK"; the answer comes as WM_USER+0x09 (at once with
+ * 1 while a call is up, with 0 when no port is open). */
 KXLINK_API void CheckForModem(void);
 
 /* Sends one modem command line (a short text); CR is appended. */
