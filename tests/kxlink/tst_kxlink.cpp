@@ -319,6 +319,13 @@ private slots:
             << hex("020302104f") << hex("025101102207102310304f10303e03") << hex("025101020703104f103e03");
         QTest::newRow("crc low byte stuffed")
             << hex("02030210db") << hex("02510110220710231030dbd3102303") << hex("02510102070310dbd30303");
+        // The largest payload, every byte of it escaped on the line.
+        const QByteArray payload(255, char(0x10));
+        QByteArray plain = hex("0251010107a1") + payload;
+        const quint16 crc = referenceCrc(plain.mid(1));
+        plain.append(char(crc >> 8)).append(char(crc & 0xFF)).append(char(0x03));
+        QTest::newRow("255 payload bytes") << hex("01a1ff") + payload
+                                           << referenceFrame(hex("51010107a1") + payload) << plain;
     }
 
     void commandOnTheWire()
@@ -395,6 +402,9 @@ private slots:
             << u5 + u5 << ack5 + ack5 << QStringList{record5, record5};
         QTest::newRow("repetition whose original was lost")
             << hex("02558607011c10231023796d03") << hex("02410601071cf0b603") << QStringList{"0c 01 1c 02 03 03"};
+        QTest::newRow("reply with 255 payload bytes")
+            << referenceFrame(hex("5201070106") + QByteArray(255, char(0x03))) << hex(kAckReply)
+            << QStringList{"0d 01 06 ff " + QString::fromLatin1(QByteArray(255, char(0x03)).toHex(' ')), "04 4"};
         QTest::newRow("numbers are remembered per panel")
             << u5 + hex("0255850710221c0110225a1203") << ack5 + hex("0241051022071c323a03")
             << QStringList{record5, "0c 02 1c 02 01 02"};
@@ -665,6 +675,44 @@ private slots:
         QTRY_COMPARE(texts(KX_MSG_MODEM_SENT), QList<QByteArray>({"ATH0", "ATD5551234"}));
         m_panel->write("\r\nCONNECT 2400\r\n");
         QCOMPARE(m_panel->takeFrame().toHex(' '), hex("02491022000700dce703").toHex(' '));
+    }
+
+    void commandsThatCannotGoOut_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QByteArray>("written");   // what the line carries meanwhile
+        QTest::newRow("modem in command mode") << QStringLiteral("command mode") << QByteArray("ATZ\r");
+        QTest::newRow("hang-up under way") << QStringLiteral("hang-up") << QByteArray();
+    }
+
+    void commandsThatCannotGoOut()
+    {
+        QFETCH(QString, situation);
+        QFETCH(QByteArray, written);
+        if (situation == QLatin1String("command mode")) {
+            SendToModem(bytes(shortText("ATZ")));
+        } else {
+            bringCallUp();
+            HangUpModem();
+        }
+        // Accepted (a port is open), then reported unanswered at once, not
+        // after the acknowledgement time: nothing can carry it.
+        QCOMPARE(command(hex("01860100")), uint8_t(1));
+        QTRY_COMPARE(states(), QList<int>({KX_STATE_WAITING_FOR_ACK, KX_STATE_NO_RESPONSE}));
+        QCOMPARE(m_panel->takeBytes(written.size()), written);
+        QVERIFY(!m_panel->pending().contains(char(0x02)));
+    }
+
+    void checkForModemDuringCall()
+    {
+        bringCallUp();
+        CheckForModem();
+        QTRY_VERIFY(has(KX_MSG_MODEM_CHECK));
+        QCOMPARE(messagesOf(KX_MSG_MODEM_CHECK).first().lParam, quintptr(1));
+        // No "AT" went to the panel, and the call is still up.
+        QVERIFY(m_panel->pending().isEmpty());
+        m_panel->write(hex(kSentinel));
+        QCOMPARE(m_panel->takeFrame().toHex(' '), hex(kAckSentinel).toHex(' '));
     }
 
     void closeAndReopen_data()
