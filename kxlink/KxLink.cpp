@@ -28,8 +28,10 @@ struct Library
 
 Library &library()
 {
-    static Library lib;
-    return lib;
+    // Never destroyed: a program that exits without UnloadDll must not have
+    // the shared state torn down under a running I/O thread.
+    static Library *lib = new Library;
+    return *lib;
 }
 
 LinkEngine *engine()
