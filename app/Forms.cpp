@@ -1,15 +1,19 @@
 #include "Forms.h"
 
+#include "AddressPage.h"
 #include "Connect.h"
 #include "Delsite.h"
 #include "Dialback.h"
 #include "FRMessage.h"
+#include "MainLinkView.h"
 #include "PBigPrint.h"
 #include "PDataScope.h"
 #include "PMain.h"
 #include "PPrint.h"
 #include "Pabout.h"
 #include "Password.h"
+#include "SessionControl.h"
+#include "SettingsPage.h"
 
 template<typename W, typename... Args>
 W *Forms::create(Args &&...args)
@@ -37,7 +41,28 @@ Forms::Forms(KxLinkApi *api)
     Form1->DlgConnect = DlgConnect;
     Form1->DlgDialBack = DlgDialBack;
     Form1->PasswordDlg = PasswordDlg;
+    Form1->dlgDelete = dlgDelete;
     Form1->RMessage = RMessage;
+    connectSiteDialogs();
+}
+
+void Forms::connectSiteDialogs()
+{
+    TForm1 *form = Form1;
+    ConnectLink link;
+    link.session = &form->Session;
+    link.view = &form->linkView();
+    link.api = &form->linkApi();
+    link.control = &form->sessionControl();
+    link.currentSite = &form->AddressView->CurrentSite;
+    link.programDirectory = form->ProgramDirectory;
+    link.dialString = [form] { return form->SettingsView->workingStrings().DialStr; };
+    link.dialPrefix = [form] { return form->SettingsView->workingStrings().DialPrefix; };
+    DlgConnect->setLink(std::move(link));
+    DlgDialBack->setLink(&form->linkView(), &form->linkApi());
+    PasswordDlg->setSession(&form->Session);
+    dlgDelete->setAddressPage(form->AddressView);
+    dlgDelete->setResetDataViews([form] { form->sessionControl().ResetDataViews(); });
 }
 
 Forms::~Forms()

@@ -49,6 +49,9 @@ public:
 private:
     template<typename W, typename... Args>
     W *create(Args &&...args);
+    // The connect, dial-back, access code and delete dialogs work on the
+    // main window's link and address book.
+    void connectSiteDialogs();
 
     QList<QWidget *> m_windows;
 };

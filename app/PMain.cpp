@@ -5,6 +5,7 @@
 #include "DialogSeam.h"
 #include "IniFile.h"
 #include "Language.h"
+#include "CallingSite.h"
 #include "EmulationDecoders.h"
 #include "LinkDecoders.h"
 #include "LinkDispatch.h"
@@ -67,6 +68,9 @@ TForm1::TForm1(KxLinkApi *api, QWidget *parent) : QMainWindow(parent), m_api(api
     m_sessionControl = std::make_unique<SessionControl>(Session, *m_linkView, *m_api, *m_linkRequests);
     setMessageHandler([this](const platform::WindowMessage &message) { m_linkDispatch->handleMessage(message); });
     installEmulation();
+    // The calling panel's modem ID names the site of the link.
+    m_siteDecoders = std::make_unique<SiteDecoders>(Session, *m_linkView, linkDecoders());
+    setLinkDecoders(m_siteDecoders.get());
     connect(AbortDataRetreiveButton, &QPushButton::clicked, this, &TForm1::AbortDataRetreiveButtonClick);
 
     // Keyboard preview: see key presses before the focused control does.

@@ -229,6 +229,7 @@ public:
     QDialog *DlgConnect = nullptr;
     QDialog *DlgDialBack = nullptr;
     QDialog *PasswordDlg = nullptr;
+    QDialog *dlgDelete = nullptr;
     QWidget *RMessage = nullptr;
 
     // Hidden by the panel model "KorvexF": the sounder and fire-brigade
@@ -336,6 +337,7 @@ private:
     KxLinkApi *m_api = nullptr;
     std::unique_ptr<LinkDecoders> m_noDecoders;
     std::unique_ptr<LinkDecoders> m_emulationDecoders;
+    std::unique_ptr<LinkDecoders> m_siteDecoders;
     std::unique_ptr<MainLinkView> m_linkView;
     std::unique_ptr<LinkDispatch> m_linkDispatch;
     std::unique_ptr<LinkRequests> m_linkRequests;

@@ -5,6 +5,7 @@
 #include "PMain.h"
 
 #include "AddressPage.h"
+#include "DialogSeam.h"
 #include "SessionControl.h"
 #include "SettingsPage.h"
 #include "Shape.h"
@@ -474,7 +475,10 @@ void TForm1::buildAddressPage()
                                if (m_sessionControl)
                                    m_sessionControl->ResetDataViews();
                            },
-                           {}});
+                           [this] {
+                               if (dlgDelete)
+                                   platform::execForm(dlgDelete);
+                           }});
 
     ListBoxAddresses = AddressView->ListBoxAddresses;
     ButtonAddressAdd = AddressView->ButtonAddressAdd;
