@@ -40,6 +40,8 @@ PanelNetwork::PanelNetwork(const Scenario &scenario)
         state.rules = spec.rules;
         state.used = QList<int>(spec.rules.size(), 0);
         state.front = std::make_shared<PanelFront>(spec.node, spec.emulatedElsewhere, spec.leds);
+        if (spec.panel)
+            state.model = std::make_shared<PanelModel>(*spec.panel);
         m_nodes.insert(spec.node, state);
     }
 }
@@ -76,6 +78,15 @@ CommandAnswer PanelNetwork::handleCommand(quint8 node, quint8 code, const QByteA
         answer.unsolicited = recordsOf(node, state.front->command(payload));
         answer.matched = !answer.unsolicited.isEmpty();
         return answer;
+    }
+
+    // A retrieval request that no rule answers: the panel's data.
+    if (state.model) {
+        if (const auto reply = state.model->answer(code, payload)) {
+            answer.matched = true;
+            answer.replies.append(OutRecord{node, reply->code, reply->payload});
+            return answer;
+        }
     }
 
     // A log-in that no rule answers: judge it by the scenario's access code.

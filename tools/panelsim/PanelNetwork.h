@@ -6,7 +6,8 @@
 // rule wins; a rule with `times` is passed over once used up). A log-in that
 // no rule answers is judged by the scenario's access code; an emulation
 // command (code 39) that no rule answers goes to the panel's front
-// (PanelFront: display, keys, LEDs).
+// (PanelFront: display, keys, LEDs); a retrieval request that no rule
+// answers is answered from the panel's data (PanelModel), when given.
 
 #include "PanelFront.h"
 #include "Scenario.h"
@@ -57,6 +58,7 @@ private:
         QList<Rule> rules;
         QList<int> used; // how often each rule has answered
         std::shared_ptr<PanelFront> front;
+        std::shared_ptr<PanelModel> model; // the panel's data, when the scenario gives it
     };
 
     Scenario m_scenario;

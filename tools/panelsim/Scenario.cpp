@@ -210,7 +210,8 @@ Scenario scenarioFrom(const QJsonDocument &doc)
             const QString path = indexed(QStringLiteral("nodes"), i);
             const QJsonObject object = objectAt(nodes.at(i), path);
             checkKeys(object, path, {QStringLiteral("node"), QStringLiteral("rules"),
-                                     QStringLiteral("emulated_elsewhere"), QStringLiteral("leds")});
+                                     QStringLiteral("emulated_elsewhere"), QStringLiteral("leds"),
+                                     QStringLiteral("panel")});
             const QString nodePath = join(path, QStringLiteral("node"));
             if (!object.contains(QStringLiteral("node")))
                 fail(nodePath, QStringLiteral("missing"));
@@ -237,6 +238,14 @@ Scenario scenarioFrom(const QJsonDocument &doc)
                     fail(ledsPath, QStringLiteral("not hex"));
                 if (node.leds.size() != 32)
                     fail(ledsPath, QStringLiteral("not 32 LED states"));
+            }
+            if (object.contains(QStringLiteral("panel"))) {
+                const QString panelPath = join(path, QStringLiteral("panel"));
+                PanelData panel;
+                QString where, problem;
+                if (!parsePanelData(object.value(QStringLiteral("panel")), &panel, &where, &problem))
+                    fail(where.isEmpty() ? panelPath : join(panelPath, where), problem);
+                node.panel = panel;
             }
             s.nodes.append(node);
         }

@@ -11,6 +11,8 @@
 
 #include <optional>
 
+#include "PanelModel.h"
+
 namespace panelsim {
 
 // A record as the scenario gives it: message code followed by the payload.
@@ -40,6 +42,8 @@ struct NodeSpec
     // refused); the LED states it starts with (32 bytes, empty: normal).
     bool emulatedElsewhere = false;
     QByteArray leds;
+    // The panel's data, answering the retrieval requests that no rule answers.
+    std::optional<PanelData> panel;
 };
 
 struct CallSpec
