@@ -6,6 +6,7 @@
 #include "IniFile.h"
 #include "Language.h"
 #include "CallingSite.h"
+#include "DataRetrievePage.h"
 #include "EmulationDecoders.h"
 #include "LinkDecoders.h"
 #include "LinkDispatch.h"
@@ -67,11 +68,11 @@ TForm1::TForm1(KxLinkApi *api, QWidget *parent) : QMainWindow(parent), m_api(api
     m_linkRequests = std::make_unique<LinkRequests>(Session, *m_linkView, *m_api, ZoneMark);
     m_sessionControl = std::make_unique<SessionControl>(Session, *m_linkView, *m_api, *m_linkRequests);
     setMessageHandler([this](const platform::WindowMessage &message) { m_linkDispatch->handleMessage(message); });
+    installRetrieval();
     installEmulation();
     // The calling panel's modem ID names the site of the link.
     m_siteDecoders = std::make_unique<SiteDecoders>(Session, *m_linkView, linkDecoders());
     setLinkDecoders(m_siteDecoders.get());
-    connect(AbortDataRetreiveButton, &QPushButton::clicked, this, &TForm1::AbortDataRetreiveButtonClick);
 
     // Keyboard preview: see key presses before the focused control does.
     qApp->installEventFilter(this);
@@ -193,6 +194,7 @@ void TForm1::FormCreate()
     // 11. and 12. run also when the picture could not be loaded: the window
     // must come up complete either way.
     addTranslatedItem(ComboBoxDataRetrieveInfo, QT_TR_NOOP("Zone Test Results"));
+    addTranslatedItem(ComboBoxDataRetrieveInfo, QT_TR_NOOP("System Zone Data"));
     EditSiteName->setMaxLength(20);
 }
 
@@ -468,7 +470,30 @@ void TForm1::ReplyTimeOutTimerTimer()
 
 void TForm1::AbortDataRetreiveButtonClick()
 {
-    m_linkRequests->AbortDataRetreiveButtonClick();
+    DataRetrievePageWidget->AbortDataRetreiveButtonClick();
+}
+
+void TForm1::installRetrieval()
+{
+    DataRetrievePageWidget->attach(*m_linkRequests, *m_linkView, *m_api, ZoneMark, ProgramDirectory);
+    DataRetrieveHooks hooks;
+    hooks.showProgressMessage = [this] {
+        if (auto *label = RMessage ? RMessage->findChild<QLabel *>(QStringLiteral("Label1")) : nullptr)
+            label->setText(tr("Generating report..."));
+        if (RMessage)
+            RMessage->show();
+    };
+    hooks.setProgressText = [this](const QString &progress) {
+        // Items done of items to fetch, under the progress message's own
+        // text and after the link in the status bar.
+        if (auto *label = RMessage ? RMessage->findChild<QLabel *>(QStringLiteral("Label1")) : nullptr) {
+            label->setText(tr("Generating report...") + QLatin1Char('\n') + progress);
+            RMessage->adjustSize();
+        }
+        m_linkView->setStatusBar(m_linkDispatch->onLineText() + QStringLiteral(" - ") + progress);
+    };
+    DataRetrievePageWidget->setHooks(std::move(hooks));
+    setLinkDecoders(&DataRetrievePageWidget->linkDecoders());
 }
 
 // ---------------------------------------------------------------------------

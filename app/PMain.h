@@ -33,6 +33,7 @@ class LinkDispatch;
 class MainLinkView;
 class SessionControl;
 class AddressPage;
+class DataRetrievePage;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -160,7 +161,9 @@ public:
     QComboBox *ComboBoxHLEventClass = nullptr;
     QComboBox *ComboBoxHLEventType = nullptr;
 
-    // Data Retrieve page
+    // Data Retrieve page: the page (Data_Retrieve_m) holds its controls and
+    // runs the retrieval; these name them for the rest of the window.
+    DataRetrievePage *DataRetrievePageWidget = nullptr;
     QTableView *DataRetreiveDBGrid = nullptr;
     QComboBox *ComboBoxDataRetrieveInfo = nullptr;
     QLabel *LabelDRLoop = nullptr;
@@ -322,6 +325,8 @@ private:
     void buildEmulationPage();
     // Connects the Emulation page to the link and plugs its decoders in.
     void installEmulation();
+    // Connects the Data Retrieve page to the link and plugs its decoders in.
+    void installRetrieval();
     void buildCentralStationPage();
     void buildAddressPage();
     void buildSettingsPage();

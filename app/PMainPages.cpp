@@ -5,6 +5,7 @@
 #include "PMain.h"
 
 #include "AddressPage.h"
+#include "DataRetrievePage.h"
 #include "DialogSeam.h"
 #include "SessionControl.h"
 #include "SettingsPage.h"
@@ -331,105 +332,29 @@ void TForm1::buildHistoryLogPage()
 
 void TForm1::buildDataRetrievePage()
 {
-    Data_Retrieve_m = makePage("Data_Retrieve_m");
-    auto *layout = new QHBoxLayout(Data_Retrieve_m);
-
-    // Left: panel choice, information kind, selectors, buttons.
-    auto *left = new QVBoxLayout;
-    layout->addLayout(left, 0);
-
-    left->addWidget(label(QT_TR_NOOP("Panel :")));
-    DataRetreiveDBGrid = named<QTableView>("DataRetreiveDBGrid");
-    DataRetreiveDBGrid->setMinimumWidth(300);
-    DataRetreiveDBGrid->setMaximumHeight(180);
-    left->addWidget(DataRetreiveDBGrid);
-
-    left->addWidget(label(QT_TR_NOOP("Information :")));
-    ComboBoxDataRetrieveInfo = named<QComboBox>("ComboBoxDataRetrieveInfo");
-    // Item indexes are fixed: the decoders tell replies apart by them.
-    static const char *const kinds[] = {
-        QT_TR_NOOP("Non Volatile Sensor Data"), QT_TR_NOOP("Non Volatile Zone Data"),
-        QT_TR_NOOP("Non Volatile Area Data"),   QT_TR_NOOP("Non Volatile Loop Data"),
-        QT_TR_NOOP("Non Volatile Input Data"),  QT_TR_NOOP("Non Volatile Output Data"),
-        QT_TR_NOOP("Non Volatile Logic Data"),  QT_TR_NOOP("Volatile Sensor Data"),
-        QT_TR_NOOP("Volatile Zone Data"),       QT_TR_NOOP("Volatile Area Data"),
-        QT_TR_NOOP("Volatile Loop Data"),       QT_TR_NOOP("Volatile Input Data"),
-        QT_TR_NOOP("Volatile Output Data"),     QT_TR_NOOP("Volatile Event Data"),
-        QT_TR_NOOP("LON Devices"),              QT_TR_NOOP("Pager"),
-    };
-    for (const char *kind : kinds)
-        addTranslatedItem(ComboBoxDataRetrieveInfo, kind);
-    left->addWidget(ComboBoxDataRetrieveInfo);
-
-    auto *selectors = new QGridLayout;
-    LabelDRLoop = named<QLabel>("LabelDRLoop");
-    translate(LabelDRLoop, QT_TR_NOOP("Loop :"));
-    ComboBoxDRLoop = named<QComboBox>("ComboBoxDRLoop");
-    addTranslatedItem(ComboBoxDRLoop, QT_TR_NOOP("All"));
-    for (int loop = 1; loop <= 8; ++loop)
-        ComboBoxDRLoop->addItem(QString::number(loop));
-
-    LabelDRSensor = named<QLabel>("LabelDRSensor");
-    translate(LabelDRSensor, QT_TR_NOOP("Sensor :"));
-    ComboBoxDRSensor = named<QComboBox>("ComboBoxDRSensor");
-    addTranslatedItem(ComboBoxDRSensor, QT_TR_NOOP("All"));
-    for (int first = 1; first <= 241; first += 10)
-        ComboBoxDRSensor->addItem(QStringLiteral("%1-%2").arg(first).arg(first + 9));
-    ComboBoxDRSensor->addItem(QStringLiteral("251-252"));
-
-    LabelDRRange = named<QLabel>("LabelDRRange");
-    translate(LabelDRRange, QT_TR_NOOP("Range :"));
-    ComboBoxDRrange = named<QComboBox>("ComboBoxDRrange");
-    addTranslatedItem(ComboBoxDRrange, QT_TR_NOOP("All"));
-    for (int first = 1; first <= 901; first += 100)
-        ComboBoxDRrange->addItem(QStringLiteral("%1-%2").arg(first).arg(first + 99));
-
-    LabelDRSystemZone = named<QLabel>("LabelDRSystemZone");
-    translate(LabelDRSystemZone, QT_TR_NOOP("System Zone :"));
-    SystemZonesEdit = named<QSpinBox>("SystemZonesEdit");
-    SystemZonesEdit->setRange(0, 65535);
-
-    LabelZoneTest = named<QLabel>("LabelZoneTest");
-    translate(LabelZoneTest, QT_TR_NOOP("Zone Test :"));
-    ZoneTestResultComboBox = named<QComboBox>("ZoneTestResultComboBox");
-    for (const char *choice : {QT_TR_NOOP("All"), QT_TR_NOOP("Tested"), QT_TR_NOOP("Exceptions Only")})
-        addTranslatedItem(ZoneTestResultComboBox, choice);
-
-    selectors->addWidget(LabelDRLoop, 0, 0);
-    selectors->addWidget(ComboBoxDRLoop, 0, 1);
-    selectors->addWidget(LabelDRSensor, 1, 0);
-    selectors->addWidget(ComboBoxDRSensor, 1, 1);
-    selectors->addWidget(LabelDRRange, 2, 0);
-    selectors->addWidget(ComboBoxDRrange, 2, 1);
-    selectors->addWidget(LabelDRSystemZone, 3, 0);
-    selectors->addWidget(SystemZonesEdit, 3, 1);
-    selectors->addWidget(LabelZoneTest, 4, 0);
-    selectors->addWidget(ZoneTestResultComboBox, 4, 1);
-    selectors->setColumnStretch(1, 1);
-    left->addLayout(selectors);
-
-    RetrieveDataButton = named<QPushButton>("RetrieveDataButton");
-    translate(RetrieveDataButton, QT_TR_NOOP("&Retrieve Data"));
-    AbortDataRetreiveButton = named<QPushButton>("AbortDataRetreiveButton");
-    translate(AbortDataRetreiveButton, QT_TR_NOOP("&Abort Data Retreive"));
-    ButtonDataRetrieveSave = named<QPushButton>("ButtonDataRetrieveSave");
-    translate(ButtonDataRetrieveSave, QT_TR_NOOP("Save to &file"));
-    PrintButton = named<QPushButton>("PrintButton");
-    translate(PrintButton, QT_TR_NOOP("Print Report"));
-    // Retrieve and Abort talk to a panel: enabled only while a link is open.
-    RetrieveDataButton->setEnabled(false);
-    AbortDataRetreiveButton->setEnabled(false);
-    PrintButton->setEnabled(false);
-    for (QPushButton *b : {RetrieveDataButton, AbortDataRetreiveButton, ButtonDataRetrieveSave, PrintButton})
-        left->addWidget(b);
-
-    VersionLabel = named<QLabel>("VersionLabel");
-    left->addWidget(VersionLabel);
-    left->addStretch(1);
-
-    // Right: the retrieved data.
-    DataRetreiveStringGrid = named<QTableWidget>("DataRetreiveStringGrid");
-    layout->addWidget(DataRetreiveStringGrid, 1);
+    // The page is the retrieval's own; the window names the controls that
+    // the link, the session and the other pages use.
+    DataRetrievePageWidget = new DataRetrievePage(Session, Emulation);
+    Data_Retrieve_m = DataRetrievePageWidget;
+    DataRetrievePage *p = DataRetrievePageWidget;
+    DataRetreiveDBGrid = p->DataRetreiveDBGrid;
+    ComboBoxDataRetrieveInfo = p->ComboBoxDataRetrieveInfo;
+    LabelDRLoop = p->LabelDRLoop;
+    ComboBoxDRLoop = p->ComboBoxDRLoop;
+    LabelDRSensor = p->LabelDRSensor;
+    ComboBoxDRSensor = p->ComboBoxDRSensor;
+    LabelDRRange = p->LabelDRRange;
+    ComboBoxDRrange = p->ComboBoxDRrange;
+    LabelDRSystemZone = p->LabelDRSystemZone;
+    SystemZonesEdit = p->SystemZonesEdit;
+    LabelZoneTest = p->LabelZoneTest;
+    ZoneTestResultComboBox = p->ZoneTestResultComboBox;
+    RetrieveDataButton = p->RetrieveDataButton;
+    AbortDataRetreiveButton = p->AbortDataRetreiveButton;
+    ButtonDataRetrieveSave = p->ButtonDataRetrieveSave;
+    PrintButton = p->PrintButton;
+    VersionLabel = p->VersionLabel;
+    DataRetreiveStringGrid = p->DataRetreiveStringGrid;
 }
 
 void TForm1::buildEmulationPage()

@@ -10,7 +10,9 @@
 
 #include "Forms.h"
 #include "DialogSeam.h"
+#include "EmulateCommand.h"
 #include "PMain.h"
+#include "RetrieveCommand.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -46,7 +48,10 @@ using Command = std::function<int(int &argc, char **argv, const QStringList &arg
 
 const std::map<QString, Command> &commands()
 {
-    static const std::map<QString, Command> table = {};
+    static const std::map<QString, Command> table = {
+        {QStringLiteral("retrieve"), app::runRetrieveCommand},
+        {QStringLiteral("emulate"), app::runEmulateCommand},
+    };
     return table;
 }
 
