@@ -2,6 +2,7 @@
 
 #include "CodePage1252.h"
 #include "IniFile.h"
+#include "Table.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -169,6 +170,21 @@ void WriteSiteRecord(const QString &programDirectory, const QByteArray &modemId,
 QList<QByteArray> SiteList(const QString &programDirectory)
 {
     return platform::IniFile(addressBookPath(programDirectory)).readSections();
+}
+
+void createSitePanelTable(platform::Table &table, const QString &programDirectory, const QByteArray &siteName)
+{
+    table.close();
+    table.setDatabaseName(siteFolderPath(programDirectory, siteName));
+    table.setTableName(address::PanelTableName);
+    table.clearFieldDefs();
+    const QString addressField = QCoreApplication::translate("TForm1", QT_TRANSLATE_NOOP("TForm1", "Panel Address"));
+    table.addFieldDef(addressField, platform::FieldType::String, address::PanelAddressSize, true);
+    table.addFieldDef(QCoreApplication::translate("TForm1", QT_TRANSLATE_NOOP("TForm1", "Panel Location")),
+                      platform::FieldType::String, address::PanelLocationSize, false);
+    table.clearIndexDefs();
+    table.addIndexDef(QStringList{addressField}, true, true);
+    table.createTable();
 }
 
 QString logFileName(const QDateTime &when)

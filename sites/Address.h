@@ -34,6 +34,10 @@
 
 #include <stdexcept>
 
+namespace platform {
+class Table;
+}
+
 namespace address {
 
 inline const QString FileName = QStringLiteral("address.ini");
@@ -148,6 +152,14 @@ SiteRecord ReadSiteRecord(const QString &programDirectory, const QByteArray &mod
 void WriteSiteRecord(const QString &programDirectory, const QByteArray &modemId, const SiteRecord &record);
 // The section names in file order; empty for a missing file.
 QList<QByteArray> SiteList(const QString &programDirectory);
+
+// Points `table` at the panel table "config" of a site folder, defines its
+// fields ("Panel Address", text of 5 characters, required and the primary
+// key; "Panel Location", text of 40) and creates it empty, replacing any
+// table there. The table is closed afterwards. The field names are the main
+// window's resource texts, so they follow the language in force. Throws
+// platform::TableError when the table cannot be created.
+void createSitePanelTable(platform::Table &table, const QString &programDirectory, const QByteArray &siteName);
 
 // Name of a log file begun at `when`: ddmmhhnn.lyy.
 QString logFileName(const QDateTime &when);

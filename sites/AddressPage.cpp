@@ -353,16 +353,7 @@ void AddressPage::CreateSitePanelTable(const QByteArray &siteName)
 {
     Table1.close();
     m_insertedRow = -1;
-    pointTableAt(siteName);
-    Table1.clearFieldDefs();
-    // The field names are resource texts: they follow the language.
-    const QString addressField = tr1(QT_TRANSLATE_NOOP("TForm1", "Panel Address"));
-    Table1.addFieldDef(addressField, platform::FieldType::String, address::PanelAddressSize, true);
-    Table1.addFieldDef(tr1(QT_TRANSLATE_NOOP("TForm1", "Panel Location")), platform::FieldType::String,
-                       address::PanelLocationSize, false);
-    Table1.clearIndexDefs();
-    Table1.addIndexDef(QStringList{addressField}, true, true);
-    Table1.createTable();
+    createSitePanelTable(Table1, m_programDirectory, siteName);
     Table1.open();
 }
 
