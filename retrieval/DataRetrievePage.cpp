@@ -25,25 +25,26 @@ namespace {
 
 using namespace retrievalkind;
 
-// The items of the information list as the form holds them; the main
+// The items of the information list as the form holds them (texts of the
+// main window's form, like every control text of the page); the main
 // window appends "Zone Test Results" (16) and "System Zone Data" (17).
 const char *const kKindItems[] = {
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Non Volatile Sensor Data"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Non Volatile Zone Data"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Non Volatile Area Data"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Non Volatile Loop Data"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Non Volatile Input Data"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Non Volatile Output Data"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Non Volatile Logic Data"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Volatile Sensor Data"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Volatile Zone Data"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Volatile Area Data"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Volatile Loop Data"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Volatile Input Data"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Volatile Output Data"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Volatile Event Data"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "LON Devices"),
-    QT_TRANSLATE_NOOP("DataRetrievePage", "Pager"),
+    QT_TRANSLATE_NOOP("TForm1", "Non Volatile Sensor Data"),
+    QT_TRANSLATE_NOOP("TForm1", "Non Volatile Zone Data"),
+    QT_TRANSLATE_NOOP("TForm1", "Non Volatile Area Data"),
+    QT_TRANSLATE_NOOP("TForm1", "Non Volatile Loop Data"),
+    QT_TRANSLATE_NOOP("TForm1", "Non Volatile Input Data"),
+    QT_TRANSLATE_NOOP("TForm1", "Non Volatile Output Data"),
+    QT_TRANSLATE_NOOP("TForm1", "Non Volatile Logic Data"),
+    QT_TRANSLATE_NOOP("TForm1", "Volatile Sensor Data"),
+    QT_TRANSLATE_NOOP("TForm1", "Volatile Zone Data"),
+    QT_TRANSLATE_NOOP("TForm1", "Volatile Area Data"),
+    QT_TRANSLATE_NOOP("TForm1", "Volatile Loop Data"),
+    QT_TRANSLATE_NOOP("TForm1", "Volatile Input Data"),
+    QT_TRANSLATE_NOOP("TForm1", "Volatile Output Data"),
+    QT_TRANSLATE_NOOP("TForm1", "Volatile Event Data"),
+    QT_TRANSLATE_NOOP("TForm1", "LON Devices"),
+    QT_TRANSLATE_NOOP("TForm1", "Pager"),
 };
 
 template<typename W>
@@ -178,7 +179,7 @@ void DataRetrievePage::build()
     auto *left = new QVBoxLayout;
     layout->addLayout(left, 0);
 
-    left->addWidget(text(QT_TR_NOOP("Panel :")));
+    left->addWidget(text(QT_TRANSLATE_NOOP("TForm1", "Panel :")));
     DataRetreiveDBGrid = named<QTableView>("DataRetreiveDBGrid", this);
     DataRetreiveDBGrid->setMinimumWidth(300);
     DataRetreiveDBGrid->setMaximumHeight(180);
@@ -187,7 +188,7 @@ void DataRetrievePage::build()
     DataRetreiveDBGrid->horizontalHeader()->setStretchLastSection(true);
     left->addWidget(DataRetreiveDBGrid);
 
-    left->addWidget(text(QT_TR_NOOP("Information :")));
+    left->addWidget(text(QT_TRANSLATE_NOOP("TForm1", "Information :")));
     ComboBoxDataRetrieveInfo = named<QComboBox>("ComboBoxDataRetrieveInfo", this);
     // Item indexes are fixed: the decoders tell replies apart by them.
     for (const char *kind : kKindItems) {
@@ -197,35 +198,35 @@ void DataRetrievePage::build()
     left->addWidget(ComboBoxDataRetrieveInfo);
 
     auto *selectors = new QGridLayout;
-    LabelDRLoop = text(QT_TR_NOOP("Loop :"), "LabelDRLoop");
+    LabelDRLoop = text(QT_TRANSLATE_NOOP("TForm1", "Loop :"), "LabelDRLoop");
     ComboBoxDRLoop = named<QComboBox>("ComboBoxDRLoop", this);
-    m_texts.append({ComboBoxDRLoop, QT_TR_NOOP("All"), 0});
+    m_texts.append({ComboBoxDRLoop, QT_TRANSLATE_NOOP("TForm1", "All"), 0});
     ComboBoxDRLoop->addItem(QString());
     for (int loop = 1; loop <= 8; ++loop)
         ComboBoxDRLoop->addItem(QString::number(loop));
 
-    LabelDRSensor = text(QT_TR_NOOP("Sensor :"), "LabelDRSensor");
+    LabelDRSensor = text(QT_TRANSLATE_NOOP("TForm1", "Sensor :"), "LabelDRSensor");
     ComboBoxDRSensor = named<QComboBox>("ComboBoxDRSensor", this);
-    m_texts.append({ComboBoxDRSensor, QT_TR_NOOP("All"), 0});
+    m_texts.append({ComboBoxDRSensor, QT_TRANSLATE_NOOP("TForm1", "All"), 0});
     ComboBoxDRSensor->addItem(QString());
     for (int first = 1; first <= 241; first += 10)
         ComboBoxDRSensor->addItem(QStringLiteral("%1-%2").arg(first).arg(first + 9));
     ComboBoxDRSensor->addItem(QStringLiteral("251-252"));
 
-    LabelDRRange = text(QT_TR_NOOP("Range :"), "LabelDRRange");
+    LabelDRRange = text(QT_TRANSLATE_NOOP("TForm1", "Range :"), "LabelDRRange");
     ComboBoxDRrange = named<QComboBox>("ComboBoxDRrange", this);
-    m_texts.append({ComboBoxDRrange, QT_TR_NOOP("All"), 0});
+    m_texts.append({ComboBoxDRrange, QT_TRANSLATE_NOOP("TForm1", "All"), 0});
     ComboBoxDRrange->addItem(QString());
     for (int first = 1; first <= 901; first += 100)
         ComboBoxDRrange->addItem(QStringLiteral("%1-%2").arg(first).arg(first + 99));
 
-    LabelDRSystemZone = text(QT_TR_NOOP("System Zone :"), "LabelDRSystemZone");
+    LabelDRSystemZone = text(QT_TRANSLATE_NOOP("TForm1", "System Zone :"), "LabelDRSystemZone");
     SystemZonesEdit = named<QSpinBox>("SystemZonesEdit", this);
     SystemZonesEdit->setRange(0, 65535);
 
-    LabelZoneTest = text(QT_TR_NOOP("Zone Test :"), "LabelZoneTest");
+    LabelZoneTest = text(QT_TRANSLATE_NOOP("TForm1", "Zone Test :"), "LabelZoneTest");
     ZoneTestResultComboBox = named<QComboBox>("ZoneTestResultComboBox", this);
-    for (const char *choice : {QT_TR_NOOP("All"), QT_TR_NOOP("Tested"), QT_TR_NOOP("Exceptions Only")}) {
+    for (const char *choice : {QT_TRANSLATE_NOOP("TForm1", "All"), QT_TRANSLATE_NOOP("TForm1", "Tested"), QT_TRANSLATE_NOOP("TForm1", "Exceptions Only")}) {
         m_texts.append({ZoneTestResultComboBox, choice, int(ZoneTestResultComboBox->count())});
         ZoneTestResultComboBox->addItem(QString());
     }
@@ -244,13 +245,13 @@ void DataRetrievePage::build()
     left->addLayout(selectors);
 
     RetrieveDataButton = named<QPushButton>("RetrieveDataButton", this);
-    m_texts.append({RetrieveDataButton, QT_TR_NOOP("&Retrieve Data"), -1});
+    m_texts.append({RetrieveDataButton, QT_TRANSLATE_NOOP("TForm1", "&Retrieve Data"), -1});
     AbortDataRetreiveButton = named<QPushButton>("AbortDataRetreiveButton", this);
-    m_texts.append({AbortDataRetreiveButton, QT_TR_NOOP("&Abort Data Retreive"), -1});
+    m_texts.append({AbortDataRetreiveButton, QT_TRANSLATE_NOOP("TForm1", "&Abort Data Retreive"), -1});
     ButtonDataRetrieveSave = named<QPushButton>("ButtonDataRetrieveSave", this);
-    m_texts.append({ButtonDataRetrieveSave, QT_TR_NOOP("Save to &file"), -1});
+    m_texts.append({ButtonDataRetrieveSave, QT_TRANSLATE_NOOP("TForm1", "Save to &file"), -1});
     PrintButton = named<QPushButton>("PrintButton", this);
-    m_texts.append({PrintButton, QT_TR_NOOP("Print Report"), -1});
+    m_texts.append({PrintButton, QT_TRANSLATE_NOOP("TForm1", "Print Report"), -1});
     // Retrieve and Abort talk to a panel: the session enables them while a
     // link is open. Print has a report only after a retrieval.
     RetrieveDataButton->setEnabled(false);
@@ -317,7 +318,8 @@ void DataRetrievePage::retranslateUi()
     for (const Text &t : std::as_const(m_texts)) {
         if (!t.target)
             continue;
-        const QString translated = tr(t.source);
+        // The page's form texts belong to the main window's texts.
+        const QString translated = QCoreApplication::translate("TForm1", t.source);
         if (auto *box = qobject_cast<QComboBox *>(t.target.data()))
             box->setItemText(t.item, translated);
         else if (auto *label = qobject_cast<QLabel *>(t.target.data()))

@@ -318,8 +318,8 @@ private slots:
             QVERIFY(m_answers->messages().first().text.contains(QStringLiteral("Logo.BMP")));
         }
         // The rest of the creation and the first show ran either way.
-        QCOMPARE(form->ComboBoxDataRetrieveInfo->itemText(form->ComboBoxDataRetrieveInfo->count() - 1),
-                 QStringLiteral("Zone Test Results"));
+        QCOMPARE(form->ComboBoxDataRetrieveInfo->itemText(16), QStringLiteral("Zone Test Results"));
+        QCOMPARE(form->ComboBoxDataRetrieveInfo->itemText(17), QStringLiteral("System Zone Data"));
         QCOMPARE(form->EditSiteName->maxLength(), 20);
         QCOMPARE(form->Session.SystemZoneTo, 65535);
         QCOMPARE(form->TabbedNotebook1->currentWidget(), form->Corvane_m);
