@@ -41,6 +41,44 @@ public:
     virtual void IdentifyCallingSite() {}                 // 66
 };
 
+// A decoder table that hands every entry on to the table that was in force
+// before it. A subsystem derives from it and overrides only the entries it
+// owns, so it plugs in without replacing anyone else's decoders.
+class ForwardingDecoders : public LinkDecoders
+{
+public:
+    explicit ForwardingDecoders(LinkDecoders &next) : m_next(next) {}
+
+    void PanelLimits(int payloadLength) override { m_next.PanelLimits(payloadLength); }
+    void SensorConfiguration() override { m_next.SensorConfiguration(); }
+    void ZoneTestCollector(int code) override { m_next.ZoneTestCollector(code); }
+    void SensorVirtualAddress() override { m_next.SensorVirtualAddress(); }
+    void ZoneConfiguration() override { m_next.ZoneConfiguration(); }
+    void AreaConfiguration() override { m_next.AreaConfiguration(); }
+    void LoopConfiguration() override { m_next.LoopConfiguration(); }
+    void InputConfiguration() override { m_next.InputConfiguration(); }
+    void OutputConfiguration() override { m_next.OutputConfiguration(); }
+    void LogicConfiguration() override { m_next.LogicConfiguration(); }
+    void SensorValues() override { m_next.SensorValues(); }
+    void ZoneStatus() override { m_next.ZoneStatus(); }
+    void AreaStatus() override { m_next.AreaStatus(); }
+    void EventRecord() override { m_next.EventRecord(); }
+    void LoopStatus() override { m_next.LoopStatus(); }
+    void InputStatus() override { m_next.InputStatus(); }
+    void OutputStatus() override { m_next.OutputStatus(); }
+    void HostVersion() override { m_next.HostVersion(); }
+    void LedStates() override { m_next.LedStates(); }
+    void LonDevice() override { m_next.LonDevice(); }
+    void PagerRecord() override { m_next.PagerRecord(); }
+    void SystemZoneRecord() override { m_next.SystemZoneRecord(); }
+    void AlarmReport() override { m_next.AlarmReport(); }
+    void DisplayStream() override { m_next.DisplayStream(); }
+    void IdentifyCallingSite() override { m_next.IdentifyCallingSite(); }
+
+private:
+    LinkDecoders &m_next;
+};
+
 // Item indexes of ComboBoxDataRetrieveInfo that select a second meaning of
 // replies 7, 8, 24 and 25.
 namespace retrievekind {

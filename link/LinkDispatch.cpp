@@ -170,9 +170,7 @@ void LinkDispatch::LineSignalsMessage(const QByteArray &signalRecord)
 
 void LinkDispatch::ModemLineMessage(const QByteArray &shortText)
 {
-    // Short text: a length byte, then the characters (cut to what was posted).
-    const int length = qMin<int>(byteAt(shortText, 0), qMax<int>(0, int(shortText.size()) - 1));
-    const QByteArray line = shortText.mid(1, length);
+    const QByteArray line = shortTextContents(shortText);
     if (line.isEmpty())
         return;
     const QString text = QString::fromLatin1(line);

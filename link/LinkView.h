@@ -48,6 +48,21 @@ struct SerialSettingsText
     QString stopBits;   // ComboBoxStopBits
     QString parity;     // ComboBoxParity: "None", "Odd", "Even", "Mark", "Space"
     QString ownNodeId;  // EditOwnNodeId
+
+    // The parity as the library takes it: "Odd" 1, "Even" 2, "Mark" 3,
+    // "Space" 4, any other text 0 (none).
+    quint32 parityCode() const
+    {
+        if (parity == QLatin1String("Odd"))
+            return 1;
+        if (parity == QLatin1String("Even"))
+            return 2;
+        if (parity == QLatin1String("Mark"))
+            return 3;
+        if (parity == QLatin1String("Space"))
+            return 4;
+        return 0;
+    }
 };
 
 class LinkView

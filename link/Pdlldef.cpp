@@ -12,6 +12,14 @@ QByteArray shortText(const QByteArray &text)
     return out;
 }
 
+QByteArray shortTextContents(const QByteArray &posted)
+{
+    if (posted.isEmpty())
+        return QByteArray();
+    const int length = qMin(int(quint8(posted.at(0))), int(posted.size()) - 1);
+    return posted.mid(1, length);
+}
+
 namespace {
 const uint8_t *bytes(const QByteArray &a)
 {

@@ -35,6 +35,9 @@ public:
 
 // Builds a short text: one length byte, then at most 255 characters.
 QByteArray shortText(const QByteArray &text);
+// The characters of a posted short text: its length byte says how many, cut
+// at the end of what was posted.
+QByteArray shortTextContents(const QByteArray &posted);
 
 class KxLinkLibrary final : public KxLinkApi
 {

@@ -24,19 +24,6 @@ std::optional<int> wholeNumber(const QString &text)
     return value;
 }
 
-quint32 parityCode(const QString &text)
-{
-    if (text == QLatin1String("Odd"))
-        return 1;
-    if (text == QLatin1String("Even"))
-        return 2;
-    if (text == QLatin1String("Mark"))
-        return 3;
-    if (text == QLatin1String("Space"))
-        return 4;
-    return 0;
-}
-
 } // namespace
 
 SessionControl::SessionControl(LinkSession &session, LinkView &view, KxLinkApi &api, LinkRequests &requests)
@@ -122,7 +109,7 @@ void SessionControl::Alarmreporting1Click()
     const auto ownNodeId = wholeNumber(settings.ownNodeId);
     if (!port || !baudRate || !dataBits || !stopBits || !ownNodeId)
         return; // a field that is not a whole number ends the command silently
-    const quint32 parity = parityCode(settings.parity);
+    const quint32 parity = settings.parityCode();
 
     m_session.NetworkMode = 0;
     if (m_api.OwnNodeID(0, 0, quint8(*ownNodeId)) != 1) {

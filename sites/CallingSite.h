@@ -30,43 +30,17 @@ void IdentifyCallingSite(LinkSession &session, LinkView &view);
 
 // The sites' entry of the main window's decoder table: code 66. Every other
 // decoder is handed on to the table that was in force before.
-class SiteDecoders : public LinkDecoders
+class SiteDecoders : public ForwardingDecoders
 {
 public:
     SiteDecoders(LinkSession &session, LinkView &view, LinkDecoders &next)
-        : m_session(session), m_view(view), m_next(next)
+        : ForwardingDecoders(next), m_session(session), m_view(view)
     {
     }
 
     void IdentifyCallingSite() override { ::IdentifyCallingSite(m_session, m_view); }
 
-    void PanelLimits(int payloadLength) override { m_next.PanelLimits(payloadLength); }
-    void SensorConfiguration() override { m_next.SensorConfiguration(); }
-    void ZoneTestCollector(int code) override { m_next.ZoneTestCollector(code); }
-    void SensorVirtualAddress() override { m_next.SensorVirtualAddress(); }
-    void ZoneConfiguration() override { m_next.ZoneConfiguration(); }
-    void AreaConfiguration() override { m_next.AreaConfiguration(); }
-    void LoopConfiguration() override { m_next.LoopConfiguration(); }
-    void InputConfiguration() override { m_next.InputConfiguration(); }
-    void OutputConfiguration() override { m_next.OutputConfiguration(); }
-    void LogicConfiguration() override { m_next.LogicConfiguration(); }
-    void SensorValues() override { m_next.SensorValues(); }
-    void ZoneStatus() override { m_next.ZoneStatus(); }
-    void AreaStatus() override { m_next.AreaStatus(); }
-    void EventRecord() override { m_next.EventRecord(); }
-    void LoopStatus() override { m_next.LoopStatus(); }
-    void InputStatus() override { m_next.InputStatus(); }
-    void OutputStatus() override { m_next.OutputStatus(); }
-    void HostVersion() override { m_next.HostVersion(); }
-    void LedStates() override { m_next.LedStates(); }
-    void LonDevice() override { m_next.LonDevice(); }
-    void PagerRecord() override { m_next.PagerRecord(); }
-    void SystemZoneRecord() override { m_next.SystemZoneRecord(); }
-    void AlarmReport() override { m_next.AlarmReport(); }
-    void DisplayStream() override { m_next.DisplayStream(); }
-
 private:
     LinkSession &m_session;
     LinkView &m_view;
-    LinkDecoders &m_next;
 };

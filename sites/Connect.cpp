@@ -24,29 +24,6 @@ namespace {
 
 constexpr int FormCloseInterval = 2000;
 
-// The text of a posted short text: its length byte, then at most that many
-// characters, cut at the end of what was posted.
-QByteArray shortTextOf(const QByteArray &bytes)
-{
-    if (bytes.isEmpty())
-        return QByteArray();
-    const int length = qMin(int(quint8(bytes.at(0))), int(bytes.size()) - 1);
-    return bytes.mid(1, length);
-}
-
-quint32 parityCode(const QString &text)
-{
-    if (text == QLatin1String("Odd"))
-        return 1;
-    if (text == QLatin1String("Even"))
-        return 2;
-    if (text == QLatin1String("Mark"))
-        return 3;
-    if (text == QLatin1String("Space"))
-        return 4;
-    return 0;
-}
-
 int settingNumber(const QString &text)
 {
     return toInt32(platform::toCp1252(text));
@@ -253,7 +230,7 @@ bool TDlgConnect::connectToSite()
     const int baudRate = settingNumber(settings.baudRate);
     const int dataBits = settingNumber(settings.dataBits);
     const int stopBits = settingNumber(settings.stopBits);
-    const quint32 parity = parityCode(settings.parity);
+    const quint32 parity = settings.parityCode();
     const quint8 ownNodeId = quint8(site.OwnID & 0xFF);
 
     // Network mode by the site's configuration; "Global panels" (or any
@@ -360,10 +337,10 @@ void TDlgConnect::windowMessage(const platform::WindowMessage &message)
 {
     switch (message.message) {
     case platform::WM_USER + 0x06:
-        modemLineSent(shortTextOf(message.bytes));
+        modemLineSent(shortTextContents(message.bytes));
         break;
     case platform::WM_USER + 0x07:
-        modemLineReceived(shortTextOf(message.bytes));
+        modemLineReceived(shortTextContents(message.bytes));
         break;
     case platform::WM_USER + 0x09:
         modemCheck(message.lParam);
