@@ -39,7 +39,6 @@ QString tr1(const char *source)
     return QCoreApplication::translate(kContext, source);
 }
 
-enum TextRole { RoleText = 0, RoleTitle = 1, RoleHeader = 2 };
 
 constexpr int DeviceRole = Qt::UserRole + 1;
 constexpr int ToneId = 0;
@@ -87,34 +86,9 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
 // ---------------------------------------------------------------------------
 // Texts
 
-void SettingsPage::translate(QObject *target, const char *source, int role)
-{
-    m_texts.append({target, source, role});
-}
-
-QLabel *SettingsPage::label(const char *source)
-{
-    auto *l = new QLabel;
-    translate(l, source);
-    return l;
-}
-
 void SettingsPage::applyTexts()
 {
-    for (const Text &t : std::as_const(m_texts)) {
-        QObject *target = t.target.data();
-        if (!target)
-            continue;
-        const QString text = tr1(t.source);
-        if (t.role == RoleTitle) {
-            if (auto *g = qobject_cast<QGroupBox *>(target))
-                g->setTitle(text);
-        } else if (auto *l = qobject_cast<QLabel *>(target)) {
-            l->setText(text);
-        } else if (auto *b = qobject_cast<QAbstractButton *>(target)) {
-            b->setText(text);
-        }
-    }
+    m_texts.apply();
     PortMapGrid->setHorizontalHeaderLabels({tr1(QT_TRANSLATE_NOOP("TForm1", "Port")),
                                             tr1(QT_TRANSLATE_NOOP("TForm1", "Device"))});
 }
@@ -151,7 +125,7 @@ void SettingsPage::build()
 QGroupBox *SettingsPage::buildSerialGroup()
 {
     GroupBoxSerialSettings = named<QGroupBox>("GroupBoxSerialSettings");
-    translate(GroupBoxSerialSettings, QT_TRANSLATE_NOOP("TForm1", "Serial Port Settings"), RoleTitle);
+    m_texts.add(GroupBoxSerialSettings, QT_TRANSLATE_NOOP("TForm1", "Serial Port Settings"), platform::FormTexts::Title);
     auto *form = new QFormLayout(GroupBoxSerialSettings);
 
     ComboBoxComPort = named<QComboBox>("ComboBoxComPort");
@@ -189,14 +163,14 @@ QGroupBox *SettingsPage::buildSerialGroup()
     ComboBoxParity->setCurrentText(QString::fromLatin1(kxcom::DefaultParity));
 
     LabelOwnNodeId = named<QLabel>("LabelOwnNodeId");
-    translate(LabelOwnNodeId, QT_TRANSLATE_NOOP("TForm1", "Own Node ID:"));
+    m_texts.add(LabelOwnNodeId, QT_TRANSLATE_NOOP("TForm1", "Own Node ID:"));
     EditOwnNodeId = named<QLineEdit>("EditOwnNodeId", QString::fromLatin1(kxcom::DefaultRepeater));
 
-    form->addRow(label(QT_TRANSLATE_NOOP("TForm1", "Com Port:")), ComboBoxComPort);
-    form->addRow(label(QT_TRANSLATE_NOOP("TForm1", "Baud Rate:")), ComboBoxBaudRate);
-    form->addRow(label(QT_TRANSLATE_NOOP("TForm1", "Data Bits:")), ComboBoxDataBits);
-    form->addRow(label(QT_TRANSLATE_NOOP("TForm1", "Stop Bits:")), ComboBoxStopBits);
-    form->addRow(label(QT_TRANSLATE_NOOP("TForm1", "Parity:")), ComboBoxParity);
+    form->addRow(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Com Port:")), ComboBoxComPort);
+    form->addRow(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Baud Rate:")), ComboBoxBaudRate);
+    form->addRow(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Data Bits:")), ComboBoxDataBits);
+    form->addRow(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Stop Bits:")), ComboBoxStopBits);
+    form->addRow(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Parity:")), ComboBoxParity);
     form->addRow(LabelOwnNodeId, EditOwnNodeId);
     // The own node ID is kept, not shown.
     LabelOwnNodeId->hide();
@@ -207,7 +181,7 @@ QGroupBox *SettingsPage::buildSerialGroup()
 QGroupBox *SettingsPage::buildModemGroup()
 {
     GroupBoxModemSettings = named<QGroupBox>("GroupBoxModemSettings");
-    translate(GroupBoxModemSettings, QT_TRANSLATE_NOOP("TForm1", "Modem Settings"), RoleTitle);
+    m_texts.add(GroupBoxModemSettings, QT_TRANSLATE_NOOP("TForm1", "Modem Settings"), platform::FormTexts::Title);
     auto *layout = new QVBoxLayout(GroupBoxModemSettings);
 
     auto *top = new QHBoxLayout;
@@ -221,20 +195,20 @@ QGroupBox *SettingsPage::buildModemGroup()
     ModStrEdit = named<QLineEdit>("ModStrEdit");
     EscSeqEdit = named<QLineEdit>("EscSeqEdit", QString::fromLatin1(kxmod::DefaultEscSeq));
     HangupCmdEdit = named<QLineEdit>("HangupCmdEdit", QString::fromLatin1(kxmod::DefaultHangUpCmd));
-    fields->addRow(label(QT_TRANSLATE_NOOP("TForm1", "Model")), ModTypEdit);
-    fields->addRow(label(QT_TRANSLATE_NOOP("TForm1", "Initialization String")), ModStrEdit);
-    fields->addRow(label(QT_TRANSLATE_NOOP("TForm1", "Escape Chatacters")), EscSeqEdit);
-    fields->addRow(label(QT_TRANSLATE_NOOP("TForm1", "Hang up command")), HangupCmdEdit);
+    fields->addRow(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Model")), ModTypEdit);
+    fields->addRow(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Initialization String")), ModStrEdit);
+    fields->addRow(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Escape Chatacters")), EscSeqEdit);
+    fields->addRow(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Hang up command")), HangupCmdEdit);
 
     auto *buttons = new QHBoxLayout;
     InsertBitBtn = named<QPushButton>("InsertBitBtn");
-    translate(InsertBitBtn, QT_TRANSLATE_NOOP("TForm1", "&Insert"));
+    m_texts.add(InsertBitBtn, QT_TRANSLATE_NOOP("TForm1", "&Insert"));
     InsertBitBtn->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
     ModifyBitBtn = named<QPushButton>("ModifyBitBtn");
-    translate(ModifyBitBtn, QT_TRANSLATE_NOOP("TForm1", "&Modify"));
+    m_texts.add(ModifyBitBtn, QT_TRANSLATE_NOOP("TForm1", "&Modify"));
     ModifyBitBtn->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     DeleteBitBtn = named<QPushButton>("DeleteBitBtn");
-    translate(DeleteBitBtn, QT_TRANSLATE_NOOP("TForm1", "&Delete"));
+    m_texts.add(DeleteBitBtn, QT_TRANSLATE_NOOP("TForm1", "&Delete"));
     DeleteBitBtn->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
     buttons->addWidget(InsertBitBtn);
     buttons->addWidget(ModifyBitBtn);
@@ -248,9 +222,9 @@ QGroupBox *SettingsPage::buildModemGroup()
     DialCmdRG = named<QGroupBox>("DialCmdRG");
     auto *radios = new QHBoxLayout(DialCmdRG);
     DialCmdTone = named<QRadioButton>("DialCmdTone");
-    translate(DialCmdTone, QT_TRANSLATE_NOOP("TForm1", "Tone Dialing"));
+    m_texts.add(DialCmdTone, QT_TRANSLATE_NOOP("TForm1", "Tone Dialing"));
     DialCmdPulse = named<QRadioButton>("DialCmdPulse");
-    translate(DialCmdPulse, QT_TRANSLATE_NOOP("TForm1", "Pulse Dialing"));
+    m_texts.add(DialCmdPulse, QT_TRANSLATE_NOOP("TForm1", "Pulse Dialing"));
     radios->addWidget(DialCmdTone);
     radios->addWidget(DialCmdPulse);
     m_dialGroup = new QButtonGroup(this);
@@ -261,9 +235,9 @@ QGroupBox *SettingsPage::buildModemGroup()
     auto *prefix = new QGridLayout;
     DialPrefixEdit = named<QLineEdit>("DialPrefixEdit");
     DialPrefixEdit->setMaximumWidth(120);
-    prefix->addWidget(label(QT_TRANSLATE_NOOP("TForm1", "The phone at this location uses : ")), 0, 0);
+    prefix->addWidget(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "The phone at this location uses : ")), 0, 0);
     prefix->addWidget(DialCmdRG, 0, 1);
-    prefix->addWidget(label(QT_TRANSLATE_NOOP("TForm1", "To access an outside line, first dial ")), 1, 0);
+    prefix->addWidget(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "To access an outside line, first dial ")), 1, 0);
     prefix->addWidget(DialPrefixEdit, 1, 1, Qt::AlignLeft);
     dialing->addLayout(prefix);
     dialing->addStretch(1);
@@ -289,7 +263,7 @@ QGroupBox *SettingsPage::buildModemGroup()
 QGroupBox *SettingsPage::buildPortMapGroup()
 {
     GroupBoxPortMap = named<QGroupBox>("GroupBoxPortMap");
-    translate(GroupBoxPortMap, QT_TRANSLATE_NOOP("TForm1", "Port Map"), RoleTitle);
+    m_texts.add(GroupBoxPortMap, QT_TRANSLATE_NOOP("TForm1", "Port Map"), platform::FormTexts::Title);
     auto *layout = new QVBoxLayout(GroupBoxPortMap);
 
     PortMapGrid = named<QTableWidget>("PortMapGrid", 0, 2);
@@ -309,10 +283,10 @@ QGroupBox *SettingsPage::buildPortMapGroup()
     PortMapDeviceComboBox->lineEdit()->setPlaceholderText(QStringLiteral("tcp://host:port"));
     PortMapDeviceComboBox->setMinimumContentsLength(18);
     PortMapSetButton = named<QPushButton>("PortMapSetButton");
-    translate(PortMapSetButton, QT_TRANSLATE_NOOP("TForm1", "&Set"));
+    m_texts.add(PortMapSetButton, QT_TRANSLATE_NOOP("TForm1", "&Set"));
     PortMapRemoveButton = named<QPushButton>("PortMapRemoveButton");
-    translate(PortMapRemoveButton, QT_TRANSLATE_NOOP("TForm1", "&Remove"));
-    row->addWidget(label(QT_TRANSLATE_NOOP("TForm1", "Port:")));
+    m_texts.add(PortMapRemoveButton, QT_TRANSLATE_NOOP("TForm1", "&Remove"));
+    row->addWidget(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Port:")));
     row->addWidget(PortMapPortEdit);
     row->addWidget(PortMapDeviceComboBox, 1);
     row->addWidget(PortMapSetButton);

@@ -14,6 +14,7 @@
 // same objectName; their texts belong to the main window's form
 // (translation context "TForm1").
 
+#include "FormTexts.h"
 #include "Settings.h"
 
 #include <QList>
@@ -111,14 +112,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    struct Text
-    {
-        QPointer<QObject> target;
-        const char *source;
-        int role;
-    };
-    void translate(QObject *target, const char *source, int role = 0);
-    QLabel *label(const char *source);
     void applyTexts();
     void build();
     QGroupBox *buildSerialGroup();
@@ -135,5 +128,5 @@ private:
 
     ModemStrings m_working;
     QButtonGroup *m_dialGroup = nullptr;
-    QList<Text> m_texts;
+    platform::FormTexts m_texts{"TForm1"};
 };

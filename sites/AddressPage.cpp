@@ -42,7 +42,6 @@ QString tr1(const char *source)
     return QCoreApplication::translate(kContext, source);
 }
 
-enum TextRole { RoleText = 0, RoleTitle = 1, RoleToolTip = 2 };
 
 template<typename W, typename... Args>
 W *named(const char *objectName, Args &&...args)
@@ -83,37 +82,9 @@ AddressPage::~AddressPage()
 // ---------------------------------------------------------------------------
 // Texts
 
-void AddressPage::translate(QObject *target, const char *source, int role)
-{
-    m_texts.append({target, source, role});
-}
-
-QLabel *AddressPage::label(const char *source)
-{
-    auto *l = new QLabel;
-    translate(l, source);
-    return l;
-}
-
 void AddressPage::applyTexts()
 {
-    for (const Text &t : std::as_const(m_texts)) {
-        QObject *target = t.target.data();
-        if (!target)
-            continue;
-        const QString text = tr1(t.source);
-        if (t.role == RoleTitle) {
-            if (auto *g = qobject_cast<QGroupBox *>(target))
-                g->setTitle(text);
-        } else if (t.role == RoleToolTip) {
-            if (auto *w = qobject_cast<QWidget *>(target))
-                w->setToolTip(text);
-        } else if (auto *l = qobject_cast<QLabel *>(target)) {
-            l->setText(text);
-        } else if (auto *b = qobject_cast<QAbstractButton *>(target)) {
-            b->setText(text);
-        }
-    }
+    m_texts.apply();
     if (Table1.isOpen())
         Table1.model()->select();
 }
@@ -141,12 +112,12 @@ void AddressPage::build()
     ListBoxAddresses->setMaximumWidth(280);
     left->addWidget(ListBoxAddresses, 1);
     ButtonAddressAdd = named<QPushButton>("ButtonAddressAdd");
-    translate(ButtonAddressAdd, QT_TRANSLATE_NOOP("TForm1", "&Add"));
+    m_texts.add(ButtonAddressAdd, QT_TRANSLATE_NOOP("TForm1", "&Add"));
     left->addWidget(ButtonAddressAdd);
     layout->addLayout(left);
 
     GroupBoxSiteInfo = named<QGroupBox>("GroupBoxSiteInfo");
-    translate(GroupBoxSiteInfo, QT_TRANSLATE_NOOP("TForm1", "SITE INFORMATION"), RoleTitle);
+    m_texts.add(GroupBoxSiteInfo, QT_TRANSLATE_NOOP("TForm1", "SITE INFORMATION"), platform::FormTexts::Title);
     auto *info = new QVBoxLayout(GroupBoxSiteInfo);
 
     auto *fields = new QGridLayout;
@@ -168,24 +139,24 @@ void AddressPage::build()
     for (int id = 1; id <= 31; ++id)
         OwnIDComboBox->addItem(QString::number(id));
 
-    fields->addWidget(label(QT_TRANSLATE_NOOP("TForm1", "Site Modem ID:")), 0, 0);
+    fields->addWidget(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Site Modem ID:")), 0, 0);
     fields->addWidget(EditAddInfo, 0, 1);
-    fields->addWidget(label(QT_TRANSLATE_NOOP("TForm1", "Site Directory:")), 0, 2);
+    fields->addWidget(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Site Directory:")), 0, 2);
     fields->addWidget(EditSiteName, 0, 3);
-    fields->addWidget(label(QT_TRANSLATE_NOOP("TForm1", "Site Address:")), 1, 0);
+    fields->addWidget(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Site Address:")), 1, 0);
     fields->addWidget(EditSiteAddress, 1, 1, 1, 3);
-    fields->addWidget(label(QT_TRANSLATE_NOOP("TForm1", "Site Modem Number:")), 2, 0);
+    fields->addWidget(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Site Modem Number:")), 2, 0);
     fields->addWidget(EditSiteTelephoneNumber, 2, 1);
-    fields->addWidget(label(QT_TRANSLATE_NOOP("TForm1", "Network Configuration:")), 3, 0);
+    fields->addWidget(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Network Configuration:")), 3, 0);
     fields->addWidget(ComboBoxMode, 3, 1);
-    fields->addWidget(label(QT_TRANSLATE_NOOP("TForm1", "Own Node ID:")), 3, 2);
+    fields->addWidget(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Own Node ID:")), 3, 2);
     fields->addWidget(OwnIDComboBox, 3, 3);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
     info->addLayout(fields);
 
     auto *logRow = new QHBoxLayout;
-    logRow->addWidget(label(QT_TRANSLATE_NOOP("TForm1", "Log to file:")));
+    logRow->addWidget(m_texts.label(QT_TRANSLATE_NOOP("TForm1", "Log to file:")));
     struct Flag { YesNoButton **button; const char *name; const char *caption; };
     const Flag flags[] = {
         {&BitBtnLTFAction, "BitBtnLTFAction", QT_TRANSLATE_NOOP("TForm1", "Action")},
@@ -196,7 +167,7 @@ void AddressPage::build()
     for (const Flag &f : flags) {
         *f.button = named<YesNoButton>(f.name);
         auto *column = new QVBoxLayout;
-        QLabel *caption = label(f.caption);
+        QLabel *caption = m_texts.label(f.caption);
         caption->setAlignment(Qt::AlignHCenter);
         column->addWidget(caption);
         column->addWidget(*f.button);
@@ -207,20 +178,20 @@ void AddressPage::build()
 
     auto *buttons = new QHBoxLayout;
     ButtonSiteInfoOK = named<QPushButton>("ButtonSiteInfoOK");
-    translate(ButtonSiteInfoOK, QT_TRANSLATE_NOOP("TForm1", "&OK to ADD"));
+    m_texts.add(ButtonSiteInfoOK, QT_TRANSLATE_NOOP("TForm1", "&OK to ADD"));
     ButtonAddressChange = named<QPushButton>("ButtonAddressChange");
-    translate(ButtonAddressChange, QT_TRANSLATE_NOOP("TForm1", "Exit Sa&ve"));
+    m_texts.add(ButtonAddressChange, QT_TRANSLATE_NOOP("TForm1", "Exit Sa&ve"));
     ButtonSiteInfoCancel = named<QPushButton>("ButtonSiteInfoCancel");
-    translate(ButtonSiteInfoCancel, QT_TRANSLATE_NOOP("TForm1", "Exit Ca&ncel"));
+    m_texts.add(ButtonSiteInfoCancel, QT_TRANSLATE_NOOP("TForm1", "Exit Ca&ncel"));
     ButtonAddressDelete = named<QPushButton>("ButtonAddressDelete");
-    translate(ButtonAddressDelete, QT_TRANSLATE_NOOP("TForm1", "&Delete Site"));
+    m_texts.add(ButtonAddressDelete, QT_TRANSLATE_NOOP("TForm1", "&Delete Site"));
     for (QPushButton *b : {ButtonSiteInfoOK, ButtonAddressChange, ButtonSiteInfoCancel, ButtonAddressDelete})
         buttons->addWidget(b);
     buttons->addStretch(1);
     info->addLayout(buttons);
 
     GroupBox10 = named<QGroupBox>("GroupBox10");
-    translate(GroupBox10, QT_TRANSLATE_NOOP("TForm1", "PANELS"), RoleTitle);
+    m_texts.add(GroupBox10, QT_TRANSLATE_NOOP("TForm1", "PANELS"), platform::FormTexts::Title);
     auto *panels = new QVBoxLayout(GroupBox10);
     DBNavigator1 = named<QWidget>("DBNavigator1");
     auto *nav = new QHBoxLayout(DBNavigator1);
@@ -239,7 +210,7 @@ void AddressPage::build()
         *b.button = named<QToolButton>(b.name);
         (*b.button)->setIcon(style()->standardIcon(b.icon));
         (*b.button)->setAutoRaise(false);
-        translate(*b.button, b.hint, RoleToolTip);
+        m_texts.add(*b.button, b.hint, platform::FormTexts::ToolTip);
         nav->addWidget(*b.button);
     }
     NavigatorInsert->setText(QStringLiteral("+"));

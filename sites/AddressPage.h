@@ -16,6 +16,7 @@
 // window comes in as hooks, so that the address book knows nothing of the
 // main window.
 
+#include "FormTexts.h"
 #include "Address.h"
 #include "Table.h"
 
@@ -143,14 +144,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    struct Text
-    {
-        QPointer<QObject> target;
-        const char *source;
-        int role;
-    };
-    void translate(QObject *target, const char *source, int role = 0);
-    QLabel *label(const char *source);
     void applyTexts();
 
     void build();
@@ -166,7 +159,7 @@ private:
     const LinkSession &m_session;
     Hooks m_hooks;
     QList<QPointer<QTableView>> m_otherGrids;
-    QList<Text> m_texts;
+    platform::FormTexts m_texts{"TForm1"};
     int m_insertedRow = -1;
     bool m_restoringRow = false;
 };
