@@ -21,12 +21,12 @@ bool requestMatches(const Rule &rule, quint8 code, const QByteArray &payload)
     return true;
 }
 
-QList<OutRecord> recordsOf(quint8 node, const QList<RecordSpec> &specs)
+QList<OutRecord> recordsOf(quint8 node, const QList<RecordSpec> &records)
 {
     QList<OutRecord> out;
-    out.reserve(specs.size());
-    for (const RecordSpec &spec : specs)
-        out.append(OutRecord{node, spec.code, spec.payload});
+    out.reserve(records.size());
+    for (const RecordSpec &record : records)
+        out.append(OutRecord{node, record.code, record.payload});
     return out;
 }
 
@@ -35,14 +35,14 @@ QList<OutRecord> recordsOf(quint8 node, const QList<RecordSpec> &specs)
 PanelNetwork::PanelNetwork(const Scenario &scenario)
     : m_scenario(scenario)
 {
-    for (const NodeSpec &spec : scenario.nodes) {
+    for (const NodeSpec &described : scenario.nodes) {
         NodeState state;
-        state.rules = spec.rules;
-        state.used = QList<int>(spec.rules.size(), 0);
-        state.front = std::make_shared<PanelFront>(spec.node, spec.emulatedElsewhere, spec.leds);
-        if (spec.panel)
-            state.model = std::make_shared<PanelModel>(*spec.panel);
-        m_nodes.insert(spec.node, state);
+        state.rules = described.rules;
+        state.used = QList<int>(described.rules.size(), 0);
+        state.front = std::make_shared<PanelFront>(described.node, described.emulatedElsewhere, described.leds);
+        if (described.panel)
+            state.model = std::make_shared<PanelModel>(*described.panel);
+        m_nodes.insert(described.node, state);
     }
 }
 

@@ -77,10 +77,10 @@ void PreciseWake::wakeAt(qint64 deadlineNs)
     if (m_fd >= 0) {
         // An absolute time of 0 would disarm the timer: wake at once instead.
         const qint64 at = std::max<qint64>(deadlineNs, 1);
-        itimerspec spec{};
-        spec.it_value.tv_sec = time_t(at / 1000000000LL);
-        spec.it_value.tv_nsec = long(at % 1000000000LL);
-        timerfd_settime(m_fd, TFD_TIMER_ABSTIME, &spec, nullptr);
+        itimerspec wake{};
+        wake.it_value.tv_sec = time_t(at / 1000000000LL);
+        wake.it_value.tv_nsec = long(at % 1000000000LL);
+        timerfd_settime(m_fd, TFD_TIMER_ABSTIME, &wake, nullptr);
         return;
     }
 #endif
@@ -93,8 +93,8 @@ void PreciseWake::cancel()
     m_armed = false;
 #ifdef Q_OS_LINUX
     if (m_fd >= 0) {
-        itimerspec spec{};
-        timerfd_settime(m_fd, TFD_TIMER_ABSTIME, &spec, nullptr);
+        itimerspec wake{};
+        timerfd_settime(m_fd, TFD_TIMER_ABSTIME, &wake, nullptr);
         quint64 expirations = 0;
         [[maybe_unused]] const ssize_t n = ::read(m_fd, &expirations, sizeof expirations);
         return;
