@@ -1,6 +1,7 @@
 #include "Connect.h"
 
 #include "CodePage1252.h"
+#include "DialogButtons.h"
 #include "DialogSeam.h"
 #include "LinkSession.h"
 #include "LinkView.h"
@@ -47,16 +48,7 @@ TDlgConnect::TDlgConnect(QWidget *parent) : QDialog(parent)
     ComboBoxAddress->installEventFilter(this);
     layout->addWidget(ComboBoxAddress);
 
-    auto *buttons = new QHBoxLayout;
-    OKBtn = new QPushButton(this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-    layout->addLayout(buttons);
+    addOkCancelRow(this, layout, OKBtn, CancelBtn);
 
     ModemMessagePanel = new QWidget(this);
     ModemMessagePanel->setObjectName(QStringLiteral("ModemMessagePanel"));

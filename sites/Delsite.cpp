@@ -3,6 +3,7 @@
 #include "Address.h"
 #include "AddressPage.h"
 #include "CodePage1252.h"
+#include "DialogButtons.h"
 #include "DialogSeam.h"
 #include "IniFile.h"
 
@@ -70,16 +71,7 @@ TdlgDelete::TdlgDelete(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     m_question = new QLabel(this);
     layout->addWidget(m_question);
-    auto *buttons = new QHBoxLayout;
-    OKBtn = new QPushButton(this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-    layout->addLayout(buttons);
+    addOkCancelRow(this, layout, OKBtn, CancelBtn);
 
     connect(OKBtn, &QPushButton::clicked, this, &TdlgDelete::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,6 +1,7 @@
 #include "Dialback.h"
 
 #include "CodePage1252.h"
+#include "DialogButtons.h"
 #include "LinkView.h"
 #include "Pdlldef.h"
 
@@ -22,16 +23,7 @@ TDlgDialBack::TDlgDialBack(QWidget *parent) : QDialog(parent)
     DialBackNumEdit = new QLineEdit(this);
     DialBackNumEdit->setObjectName(QStringLiteral("DialBackNumEdit"));
     layout->addWidget(DialBackNumEdit);
-    auto *buttons = new QHBoxLayout;
-    OKBtn = new QPushButton(this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-    layout->addLayout(buttons);
+    addOkCancelRow(this, layout, OKBtn, CancelBtn);
 
     connect(OKBtn, &QPushButton::clicked, this, &TDlgDialBack::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

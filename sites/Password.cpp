@@ -1,5 +1,6 @@
 #include "Password.h"
 
+#include "DialogButtons.h"
 #include "LinkSession.h"
 
 #include <QEvent>
@@ -23,16 +24,7 @@ TPasswordDlg::TPasswordDlg(QWidget *parent) : QDialog(parent)
     // Every character shows as "*", whatever the style would use.
     AccessCodeEdit->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
     layout->addWidget(AccessCodeEdit);
-    auto *buttons = new QHBoxLayout;
-    OKBtn = new QPushButton(this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-    layout->addLayout(buttons);
+    addOkCancelRow(this, layout, OKBtn, CancelBtn);
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &TPasswordDlg::CancelBtnClick);

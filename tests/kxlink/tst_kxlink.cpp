@@ -14,6 +14,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include "ReferenceFrame.h"
+
 #include <QtTest>
 
 #include <memory>
@@ -46,33 +48,8 @@ const quint8 *bytes(const QByteArray &data)
     return reinterpret_cast<const quint8 *>(data.constData());
 }
 
-// Bit-by-bit CRC-16/CCITT-FALSE for the few frames the test builds itself.
-quint16 referenceCrc(const QByteArray &data)
-{
-    quint16 crc = 0xFFFF;
-    for (char c : data) {
-        crc ^= quint16(quint8(c) << 8);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 0x8000) ? quint16((crc << 1) ^ 0x1021) : quint16(crc << 1);
-    }
-    return crc;
-}
-
-QByteArray referenceFrame(const QByteArray &body)
-{
-    const quint16 crc = referenceCrc(body);
-    QByteArray full = body;
-    full.append(char(crc >> 8)).append(char(crc & 0xFF));
-    QByteArray wire(1, char(0x02));
-    for (char c : full) {
-        const quint8 b = quint8(c);
-        if (b == 0x02 || b == 0x03 || b == 0x10)
-            wire.append(char(0x10)).append(char(b ^ 0x20));
-        else
-            wire.append(c);
-    }
-    return wire.append(char(0x03));
-}
+using kxtest::referenceCrc;
+using kxtest::referenceFrame;
 
 // Frames used in many tests.
 const char kCommandSeq1[] = "02510101078600d36f03";      // Q seq 1, panel 1, code 0x86, payload 00
